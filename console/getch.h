@@ -1,0 +1,37 @@
+#pragma once
+// The character source of the whole program, with push-back, and the small
+// readers built on it.
+
+#include <iosfwd>
+
+// Thrown by the character source when the console input is exhausted; the
+// main loop catches it and ends the program cleanly.
+struct inputended {};
+
+// Makes in and out the console streams and resets the push-back stack and
+// the end-of-input state.
+void setconsole(std::istream& in, std::ostream& out);
+std::istream& consolein();
+std::ostream& consoleout();
+
+// The next character: the last one pushed back, else the next of the stream,
+// or -1 at the end of a file.  On the console a missing final newline is
+// supplied once; reading past that throws inputended.
+int getcharacter(std::istream& stream);
+// Pushes c back (at most 100 characters are held).
+void ungetch(int c);
+// The decimal value of the digit c and the digits that follow on the
+// console; the first non-digit is pushed back.  Values beyond the range of
+// int stay at the largest int.
+int getint(int c);
+// A positive decimal number from a set-list file and the one separator after
+// it (a CR LF pair counts as one); -1 for end of file, no digits or zero.
+int fgetint(std::istream& stream);
+// Stores up to lim - 1 characters of one line (its newline included) in s,
+// NUL-terminated, bypassing the push-back stack; returns how many.
+int getline2(std::istream& stream, char* s, int lim);
+// Drops the rest of the current console line, its newline included.
+void skipline(std::istream& stream);
+// Reads a file name line (at most 29 characters) into name[30] and trims
+// trailing newlines and tabs; returns its length.
+int readfilename(char name[30]);

@@ -1,0 +1,3 @@
+#include "features/icvsets.h"
+
+void createbyivec(int*) {}

@@ -1,0 +1,8 @@
+#pragma once
+// The program's main loop.
+
+#include <iosfwd>
+
+// Runs the whole dialogue on the given console streams until the input ends;
+// returns the exit status (0).  Every run starts from fresh settings.
+int runprogram(std::istream& in, std::ostream& out);

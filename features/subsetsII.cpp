@@ -1,0 +1,4 @@
+#include "features/subsetsII.h"
+
+void subsetstuff(int*) {}
+void yanksubsets(int*) {}

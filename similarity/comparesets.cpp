@@ -1,0 +1,3 @@
+#include "similarity/comparesets.h"
+
+void altvecsim(int*) {}
