@@ -129,6 +129,8 @@ void comparesets(int* primealg, int* includeI, int* includeM, int* includeMI, in
     }
 
     mwrite("\n");
+    // The pair's results are safe in the report file while the user reads.
+    flushreport();
     screen("Type ENTER to continue or \"X\" to exit to main menu:  ");
     const int quit = quitnow();
     screen("\n\n");
