@@ -236,6 +236,12 @@ int sendaltcard(int c) {
 double sendpartcard(int c) {
   return partcard[c] / 100.0;
 }
+int sendpartmin(int c, int k) {
+  return partmin[c][k];
+}
+int sendpartmax(int c, int k) {
+  return partmax[c][k];
+}
 
 void printaltvec(const int v[7]) {
   mwrite("<");

@@ -47,6 +47,10 @@ void getPCycSATV(const int weighted[7], int c, double out[7]);
 // IC counts (altcard) and of the cycle weights (partcard, in units).
 int sendaltcard(int c);
 double sendpartcard(int c);
+// The least and greatest Weighted IC Cyc Vec entry of interval class k over
+// the set classes of c notes, in hundredths.
+int sendpartmin(int c, int k);
+int sendpartmax(int c, int k);
 
 // Printers, through the funnel.
 void printaltvec(const int v[7]);           // <max-d, min+d, ...>
