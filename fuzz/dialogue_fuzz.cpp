@@ -5,6 +5,10 @@
 // that typed file names can neither be absolute nor climb out of the folder:
 // a fuzzer must not append to files of the machine.  For every other answer
 // '/' and '_' are the same kind of bad character.
+//
+// The run itself happens inside the scratch folder; between runs the
+// working folder is the one the fuzzer was started in, so that relative
+// corpus, artifact and log paths of libFuzzer keep their meaning.
 
 #include <unistd.h>
 
@@ -21,6 +25,7 @@
 namespace {
 
 std::filesystem::path scratch;
+std::filesystem::path home;
 
 void emptyscratch() {
   std::error_code ignored;
@@ -31,13 +36,20 @@ void emptyscratch() {
   }
 }
 
+void removescratch() {
+  std::error_code ignored;
+  emptyscratch();
+  std::filesystem::remove(scratch, ignored);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   char name[] = "/tmp/pelantor-fuzz-XXXXXX";
   if (mkdtemp(name) == nullptr) std::abort();
   scratch = name;
-  std::filesystem::current_path(scratch);
+  home = std::filesystem::current_path();
+  std::atexit(removescratch);
   return 0;
 }
 
@@ -47,6 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::replace(typed.begin(), typed.end(), '/', '_');
   std::istringstream in(typed);
   std::ostringstream out;
-  if (runprogram(in, out) != 0) std::abort();
+  std::filesystem::current_path(scratch);
+  const int status = runprogram(in, out);
+  std::filesystem::current_path(home);
+  if (status != 0) std::abort();
   return 0;
 }
