@@ -1,6 +1,7 @@
 #include "console/getch.h"
 
 #include <climits>
+#include <cstring>
 #include <iostream>
 #include <string>
 
@@ -167,7 +168,12 @@ void skipline(std::istream& stream) {
 
 int readfilename(char name[30]) {
   int length = getline2(*in, name, 30);
-  while (length > 0 && (name[length - 1] == '\n' || name[length - 1] == '\t')) {
+  // No file name holds a NUL: the name ends at the first one.
+  length = static_cast<int>(std::strlen(name));
+  // A carriage return is the first half of a Windows line end, never meant
+  // as part of the name.
+  while (length > 0 && (name[length - 1] == '\n' || name[length - 1] == '\t' ||
+                        name[length - 1] == '\r')) {
     name[--length] = '\0';
   }
   return length;
