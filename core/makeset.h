@@ -8,8 +8,8 @@
 // Bit 12 is the exclusion mark, typed as n or N.  Higher bits are always 0.
 using bitvec = std::uint32_t;
 
-inline constexpr bitvec pc0 = 1, pc1 = 2, pc2 = 4, pc3 = 8, pc4 = 16, pc5 = 32, pc6 = 64,
-                        pc7 = 128, pc8 = 256, pc9 = 512, pcA = 1024, pcB = 2048;
+inline constexpr bitvec pc0 = 1, pc1 = 2, pc2 = 4, pc3 = 8, pc4 = 16, pc5 = 32, pc6 = 64, pc7 = 128,
+                        pc8 = 256, pc9 = 512, pcA = 1024, pcB = 2048;
 inline constexpr bitvec exclusionmark = 4096;
 inline constexpr bitvec aggregate = 4095;
 
@@ -25,7 +25,7 @@ consteval bitvec pcs(const char* digits) {
 }
 
 // Pitch-class codes handed from getpc to makeset.
-inline constexpr int pctencode = 116;   // pitch class 10 (10 itself means end of line)
+inline constexpr int pctencode = 116;  // pitch class 10 (10 itself means end of line)
 inline constexpr int exclusioncode = 45;
 inline constexpr int endofline = 10;
 inline constexpr int rejected = -1;
@@ -47,10 +47,16 @@ void makeset(bitvec* set, int code);
 bitvec pctobitvec(int code);
 
 // True when every pitch class of b is in a (b is a subset of a).
-constexpr bool included(bitvec a, bitvec b) { return (a & b) == b; }
-constexpr bitvec combine(bitvec a, bitvec b) { return a | b; }
+constexpr bool included(bitvec a, bitvec b) {
+  return (a & b) == b;
+}
+constexpr bitvec combine(bitvec a, bitvec b) {
+  return a | b;
+}
 // T1 of the low 12 bits; the exclusion mark is dropped.
-constexpr bitvec rotate(bitvec x) { return ((x << 1) | (x >> 11)) & aggregate; }
+constexpr bitvec rotate(bitvec x) {
+  return ((x << 1) | (x >> 11)) & aggregate;
+}
 // Tn: n rotations; n of 0 or less returns x unchanged.
 constexpr bitvec transpose(bitvec x, int n) {
   for (int i = 0; i < n; ++i) x = rotate(x);
@@ -59,11 +65,15 @@ constexpr bitvec transpose(bitvec x, int n) {
 // T0I: pitch class k goes to (12 - k) mod 12; the exclusion mark is dropped.
 bitvec inverse(bitvec x);
 // The literal complement within the twelve pitch classes.
-constexpr bitvec compliment(bitvec x) { return ~x & aggregate; }
+constexpr bitvec compliment(bitvec x) {
+  return ~x & aggregate;
+}
 // The number of 1 bits, the exclusion mark included.
 int bitcount(bitvec x);
 // The interval class of a difference 0..11.
-constexpr int ic(int d) { return d < 7 ? d : 12 - d; }
+constexpr int ic(int d) {
+  return d < 7 ? d : 12 - d;
+}
 // arr[1], arr[2], ... = the pitch classes of x in increasing order; returns
 // how many were written.  arr needs 13 places.
 int settoarray(bitvec x, int arr[]);

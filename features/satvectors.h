@@ -34,7 +34,7 @@ int sendaltcard(int c);
 double sendpartcard(int c);
 
 // Printers, through the funnel.
-void printaltvec(const int v[7]);       // <max-d, min+d, ...>
-void printfragvec(const double v[7]);   // the same with two decimals
-void printmaxvec(const double v[7]);    // <0.333,   0.250, ...>
+void printaltvec(const int v[7]);           // <max-d, min+d, ...>
+void printfragvec(const double v[7]);       // the same with two decimals
+void printmaxvec(const double v[7]);        // <0.333,   0.250, ...>
 void printweighted(const int weighted[7]);  // <1.20, 1.20, ...>

@@ -1,0 +1,182 @@
+#include "console/funnel.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <ostream>
+
+#include "console/getch.h"
+#include "console/miscrout.h"
+
+namespace {
+
+// The report file, or nullptr when results go to the screen alone.
+std::FILE* outfp = nullptr;
+char filename[30];
+int endline = 0;
+
+void toscreen(const char* text, std::size_t length) {
+  consoleout().write(text, length);
+}
+
+// Every writer ends here: the text goes to the report file when one is open,
+// and always to the screen.
+void funnel(const char* text) {
+  const std::size_t length = std::strlen(text);
+  if (outfp != nullptr) std::fwrite(text, 1, length, outfp);
+  toscreen(text, length);
+}
+
+void funnelf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void funnelf(const char* format, ...) {
+  char text[64];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(text, sizeof text, format, args);
+  va_end(args);
+  funnel(text);
+}
+
+// Text for the report file alone.
+void tofile(const char* text) {
+  std::fputs(text, outfp);
+}
+
+constexpr const char* asterisks = "************************************************************\n";
+
+void writebanner() {
+  tofile(asterisks);
+  spaces((37 - endline) / 2);
+  std::fprintf(outfp, "\"%s\" created by \"Pelantor\"\n", filename);
+  tofile(asterisks);
+  tofile("\n");
+}
+
+void printnote() {
+  screen("\nNOTE: Your file, \"%s,\" will appear in the current directory\n", filename);
+  screen("      as a text file.  It should be retrievable using any word processor.\n");
+  screen("      The data may be misaligned if your default font is proportionally\n");
+  screen("      spaced.  Switching to \"Courier,\" \"Monaco,\" or any other non-\n");
+  screen("      proportional font will correct all misalignments.\n\n");
+  screen("\n");
+}
+
+int askforfile(int* primealg) {
+  int answer = -1;
+  while (answer == -1) {
+    screen("Do you want to save your data (without user prompts) in an external file?\n");
+    screen("Type  'Y' or 'N':  ");
+    answer = getyn(primealg);
+    screen("\n");
+  }
+  return answer;
+}
+
+}  // namespace
+
+void screen(const char* format, ...) {
+  char text[512];
+  va_list args;
+  va_start(args, format);
+  const int length = std::vsnprintf(text, sizeof text, format, args);
+  va_end(args);
+  if (length > 0) toscreen(text, std::min<std::size_t>(length, sizeof text - 1));
+}
+
+void mwrite(const char* text) {
+  funnel(text);
+}
+void writehex(int n) {
+  funnelf("%x", static_cast<unsigned>(n));
+}
+void writenum(int n) {
+  funnelf("%1i", n);
+}
+void writenum64(long long n) {
+  funnelf("%1lli", n);
+}
+void writereal(double x) {
+  funnelf("%.3f", x);
+}
+void writereal2(double x) {
+  funnelf("%.2f", x);
+}
+
+void spaces(int n) {
+  for (int i = 0; i < n; ++i) mwrite(" ");
+}
+
+void writeset(bitvec set, int braces) {
+  if (set & exclusionmark) mwrite("not ");
+  mwrite(braces ? "{" : "[");
+  for (int k = 0; k < 12; ++k) {
+    if (set & (bitvec{1} << k)) writehex(k);
+  }
+  mwrite(braces ? "}" : "]");
+}
+
+void writetransform(bitvec set, int inverted, int t) {
+  mwrite("{");
+  for (int p = 0; p < 12; ++p) {
+    if (set & (bitvec{1} << p)) writehex(inverted ? (t - p + 12) % 12 : (p + t) % 12);
+  }
+  mwrite("}");
+}
+
+void printintvec(const int vec[], int lo, int hi) {
+  mwrite("<");
+  for (int i = lo; i <= hi; ++i) {
+    if (vec[i] == answerx) {
+      mwrite("x");
+    } else {
+      writehex(vec[i]);
+    }
+  }
+  mwrite(">");
+}
+
+void printcompact(const double vec[7]) {
+  mwrite("<");
+  for (int i = 1; i <= 6; ++i) {
+    if (i > 1) mwrite(", ");
+    writereal2(vec[i]);
+  }
+  mwrite(">");
+}
+
+void printtitle() {
+  screen("                              P e l a n t o r\n");
+  screen("                                   v. 5.3\n");
+  screen("\n");
+}
+
+void chooseoutpt(int* primealg, int redirect) {
+  if (redirect == 1) closereport();
+  for (;;) {
+    if (askforfile(primealg) == 0) {
+      screen("\n");
+      return;
+    }
+    screen("Please enter a file name to create: ");
+    endline = readfilename(filename);
+    outfp = endline > 0 ? std::fopen(filename, "a") : nullptr;
+    if (outfp != nullptr) break;
+    // The funnel must always have somewhere to write: say why and ask again.
+    screen("Sorry, \"%s\" could not be opened (%s).\n\n", filename,
+           endline > 0 ? std::strerror(errno) : "the name is empty");
+  }
+  writebanner();
+  printnote();
+}
+
+void flushreport() {
+  if (outfp != nullptr) std::fflush(outfp);
+  consoleout().flush();
+}
+
+void closereport() {
+  if (outfp != nullptr) std::fclose(outfp);
+  outfp = nullptr;
+}

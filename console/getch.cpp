@@ -1,0 +1,130 @@
+#include "console/getch.h"
+
+#include <climits>
+#include <iostream>
+
+#include "console/funnel.h"
+
+namespace {
+
+constexpr int bufsize = 100;
+
+// The push-back stack, shared by every stream read through getcharacter.
+int buf[bufsize];
+int bufp = 0;
+
+std::istream* in = &std::cin;
+std::ostream* out = &std::cout;
+
+// The last character handed out from the console, so that a final line
+// without its newline still ends like a line.
+int lastconsolechar = '\n';
+
+bool isdigitchar(int c) {
+  return c >= '0' && c <= '9';
+}
+
+// The next character of the console.  At its end a missing newline is
+// supplied once; after that the dialogue cannot go on.
+int consolechar() {
+  const int c = in->get();
+  if (c == std::char_traits<char>::eof()) {
+    if (lastconsolechar != '\n') {
+      lastconsolechar = '\n';
+      return '\n';
+    }
+    throw inputended{};
+  }
+  lastconsolechar = c;
+  return c;
+}
+
+int rawchar(std::istream& stream) {
+  if (&stream == in) return consolechar();
+  const int c = stream.get();
+  return c == std::char_traits<char>::eof() ? -1 : c;
+}
+
+// value * 10 + digit, held at INT_MAX once it would go beyond.
+int appenddigit(int value, int c) {
+  const int digit = c - '0';
+  if (value > (INT_MAX - digit) / 10) return INT_MAX;
+  return value * 10 + digit;
+}
+
+}  // namespace
+
+void setconsole(std::istream& input, std::ostream& output) {
+  in = &input;
+  out = &output;
+  bufp = 0;
+  lastconsolechar = '\n';
+}
+
+std::istream& consolein() {
+  return *in;
+}
+std::ostream& consoleout() {
+  return *out;
+}
+
+int getcharacter(std::istream& stream) {
+  if (bufp > 0) return buf[--bufp];
+  return rawchar(stream);
+}
+
+void ungetch(int c) {
+  if (bufp < bufsize) {
+    buf[bufp++] = c;
+  } else {
+    screen("ungetch:  too many characters\n");
+  }
+}
+
+int getint(int c) {
+  int value = 0;
+  while (isdigitchar(c)) {
+    value = appenddigit(value, c);
+    c = getcharacter(*in);
+  }
+  ungetch(c);
+  return value;
+}
+
+int fgetint(std::istream& stream) {
+  int value = 0;
+  int c = getcharacter(stream);
+  while (isdigitchar(c)) {
+    value = appenddigit(value, c);
+    c = getcharacter(stream);
+  }
+  // Files saved with Windows line ends separate numbers by CR LF.
+  if (c == '\r' && stream.peek() == '\n') c = getcharacter(stream);
+  if (c == -1 || value == 0) return -1;
+  return value;
+}
+
+int getline2(std::istream& stream, char* s, int lim) {
+  int count = 0;
+  while (count < lim - 1) {
+    const int c = rawchar(stream);
+    if (c == -1) break;
+    s[count++] = static_cast<char>(c);
+    if (c == '\n') break;
+  }
+  s[count] = '\0';
+  return count;
+}
+
+void skipline(std::istream& stream) {
+  int c = getcharacter(stream);
+  while (c != '\n' && c != -1) c = getcharacter(stream);
+}
+
+int readfilename(char name[30]) {
+  int length = getline2(*in, name, 30);
+  while (length > 0 && (name[length - 1] == '\n' || name[length - 1] == '\t')) {
+    name[--length] = '\0';
+  }
+  return length;
+}

@@ -1,0 +1,3 @@
+#include "help/helpfunc.h"
+
+void instruct(int*) {}
