@@ -18,37 +18,35 @@ constexpr const char* measurenames[measurecount + 1] = {
     "COV",        "PCycSATSIM", "ANGLE"};
 
 void printsimilaritymenu() {
-  screen(
-      "Type '1' to compare up to 10 sets\n"
-      "     '2' to compare one set to all set classes\n"
-      "     '3' to create a file of sets to compare\n"
-      "     '4' to compare all the sets in a file to each other\n"
-      "     '5' to compare all the sets in one file to those in another file\n"
-      "     '6' to compare all the sets in a file and show only the stats\n\n"
-      "     '?' for instructions       '#' to change prime form algorithm\n\n"
-      "  Command:  ");
+  screen("Type '1' to compare up to 10 sets\n");
+  screen("     '2' to compare one set to all set classes\n");
+  screen("     '3' to create a file of sets to compare\n");
+  screen("     '4' to compare all the sets in a file to each other\n");
+  screen("     '5' to compare all the sets in one file to those in another file\n");
+  screen("     '6' to compare all the sets in a file and show only the stats\n\n");
+  screen("     '?' for instructions       '#' to change prime form algorithm\n\n");
+  screen("  Command:  ");
 }
 
 void printmeasuremenu() {
-  screen(
-      "     '1' to use SATSIM(2) (Interval Class Saturation Similarity)\n"
-      "     '2' to use TSATSIM   (Total SATV Similarity--all subset classess)\n"
-      "     '3' to use PSATSIM   (Proportioanl IC Saturation Vec. Similarity)\n"
-      "     '4' to use CycSATSIM   (Cyclic Saturation Similarity)\n"
-      "     '5' to use PSAT%%SIM  \n"
-      "     '6' to use Adusted %%SAT%%SIM  \n"
-      "     '7' to use AvgSATSIMn \n"
-      "     '8' to use Morris's ASIM \n"
-      "     '9' to use Isaacson's IcVSIM \n"
-      "    '10' to use Isaacson's ISIM2 \n"
-      "    '11' to use Rahn's ATMEMB \n"
-      "    '12' to use Lewin's REL \n"
-      "    '13' to use Lewin's EMB \n"
-      "    '14' to use Lewin's COV \n"
-      "    '15' to use PCycSATSIM \n"
-      "    '16' to use Scott & Isaacson's ANGLE \n"
-      "     '?' for instructions       '#' to change prime form algorithm\n\n"
-      "  Command:  ");
+  screen("     '1' to use SATSIM(2) (Interval Class Saturation Similarity)\n");
+  screen("     '2' to use TSATSIM   (Total SATV Similarity--all subset classess)\n");
+  screen("     '3' to use PSATSIM   (Proportioanl IC Saturation Vec. Similarity)\n");
+  screen("     '4' to use CycSATSIM   (Cyclic Saturation Similarity)\n");
+  screen("     '5' to use PSAT%%SIM  \n");
+  screen("     '6' to use Adusted %%SAT%%SIM  \n");
+  screen("     '7' to use AvgSATSIMn \n");
+  screen("     '8' to use Morris's ASIM \n");
+  screen("     '9' to use Isaacson's IcVSIM \n");
+  screen("    '10' to use Isaacson's ISIM2 \n");
+  screen("    '11' to use Rahn's ATMEMB \n");
+  screen("    '12' to use Lewin's REL \n");
+  screen("    '13' to use Lewin's EMB \n");
+  screen("    '14' to use Lewin's COV \n");
+  screen("    '15' to use PCycSATSIM \n");
+  screen("    '16' to use Scott & Isaacson's ANGLE \n");
+  screen("     '?' for instructions       '#' to change prime form algorithm\n\n");
+  screen("  Command:  ");
 }
 
 // Reads a set to compare; prompt is shown again, with number, until the set
