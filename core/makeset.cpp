@@ -1,7 +1,7 @@
 #include "core/makeset.h"
 
 #include <bit>
-#include <cctype>
+#include <string_view>
 
 #include "console/funnel.h"
 #include "console/getch.h"
@@ -47,21 +47,9 @@ int getpc() {
 }
 
 bool ispc(int c) {
-  switch (c) {
-    case 'a':
-    case 'A':
-    case 't':
-    case 'T':
-    case '+':
-    case 'b':
-    case 'B':
-    case 'e':
-    case 'E':
-    case '*':
-      return true;
-    default:
-      return c >= '0' && c <= '9';
-  }
+  constexpr std::string_view tenandeleven = "aAtT+bBeE*";
+  return (c >= '0' && c <= '9') ||
+         (c > 0 && tenandeleven.find(static_cast<char>(c)) != tenandeleven.npos);
 }
 
 int toint(int c) {

@@ -1,0 +1,207 @@
+// The readers and writers run on string streams in place of the keyboard.
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "console/funnel.h"
+#include "console/getch.h"
+#include "console/miscrout.h"
+#include "core/makeset.h"
+
+namespace {
+
+struct console {
+  std::istringstream in;
+  std::ostringstream out;
+  explicit console(const std::string& typed) : in(typed) { setconsole(in, out); }
+  ~console() { setconsole(std::cin, std::cout); }
+};
+
+int primealg = 0;
+
+TEST(GetAnswer, SkipsBlanksAndDropsTheRestOfTheLine) {
+  console c("   3\n3abc\n");
+  EXPECT_EQ(getanswer(0, 7, &primealg), 3);
+  EXPECT_EQ(getanswer(0, 7, &primealg), 3);
+  EXPECT_EQ(c.out.str(), "");
+}
+
+TEST(GetAnswer, ComplainsAndReadsAgain) {
+  console c("12\n-1\n\n99999999999999\n5\n");
+  EXPECT_EQ(getanswer(0, 7, &primealg), 5);
+  EXPECT_EQ(c.out.str(),
+            "Answer out of range:  (0 - 7):  I'm sorry, did you say something?  "
+            "Answer out of range:  (0 - 7):  ");
+}
+
+TEST(GetAnswer2, TakesXAndHasItsOwnComplaints) {
+  console c("X\n13\nq\nx\n");
+  EXPECT_EQ(getanswer2(2, 12, &primealg), answerx);
+  EXPECT_EQ(getanswer2(2, 12, &primealg), answerx);
+  EXPECT_EQ(c.out.str(), "Answer out of range:  (2 - 12) or type 'x':  Come again?  ");
+}
+
+TEST(GetAnswer, XIsNoAnswerThere) {
+  console c("x\n1\n");
+  EXPECT_EQ(getanswer(0, 7, &primealg), 1);
+  EXPECT_EQ(c.out.str(), "I'm sorry, did you say something?  ");
+}
+
+TEST(GetYn, FirstLetterCounts) {
+  console c("yes\nYup\n\n  y\nno\nmaybe\nN\n");
+  EXPECT_EQ(getyn(&primealg), 1);
+  EXPECT_EQ(getyn(&primealg), 1);
+  EXPECT_EQ(getyn(&primealg), 1);
+  EXPECT_EQ(getyn(&primealg), 0);
+  EXPECT_EQ(getyn(&primealg), 0);
+  EXPECT_EQ(c.out.str(), "That's interesting, but I'd really prefer a yes or no answer.  ");
+}
+
+TEST(GetYn, HashChangesTheAlgorithmAndAsksAgain) {
+  console c("#\n2\n");
+  int alg = 0;
+  EXPECT_EQ(getyn(&alg), -1);
+  EXPECT_EQ(alg, 1);
+}
+
+TEST(QuitNow, EnterContinuesAndXLeaves) {
+  console c("\nX\n   x\nok\n");
+  EXPECT_EQ(quitnow(), 0);
+  EXPECT_EQ(quitnow(), 1);
+  EXPECT_EQ(quitnow(), 1);
+  EXPECT_EQ(quitnow(), 0);
+  EXPECT_THROW(quitnow(), inputended);
+}
+
+TEST(EndOfInput, EndsEveryReaderInsteadOfLooping) {
+  {
+    console c("");
+    EXPECT_THROW(getanswer(0, 7, &primealg), inputended);
+  }
+  {
+    console c("maybe");
+    EXPECT_THROW(getyn(&primealg), inputended);
+  }
+  {
+    console c("\n\n");
+    bitvec s = 0;
+    EXPECT_THROW(readset(&s), inputended);
+  }
+}
+
+TEST(EndOfInput, AnUnfinishedLastLineStillCounts) {
+  console c("4");
+  EXPECT_EQ(getanswer(0, 7, &primealg), 4);
+  console d("0 4 7");
+  bitvec s = 0;
+  readset(&s);
+  EXPECT_EQ(s, pcs("047"));
+}
+
+TEST(FGetInt, ReadsOneNumberPerSeparator) {
+  std::istringstream a("12\n345\n");
+  EXPECT_EQ(fgetint(a), 12);
+  EXPECT_EQ(fgetint(a), 345);
+  EXPECT_EQ(fgetint(a), -1);
+  std::istringstream b("12\n0\n7\n");
+  EXPECT_EQ(fgetint(b), 12);
+  EXPECT_EQ(fgetint(b), -1);
+  std::istringstream c("12\n\n7\n");
+  EXPECT_EQ(fgetint(c), 12);
+  EXPECT_EQ(fgetint(c), -1);
+  std::istringstream d("12\r\n345\r\n");
+  EXPECT_EQ(fgetint(d), 12);
+  EXPECT_EQ(fgetint(d), 345);
+  std::istringstream e("99999999999999999999\n");
+  EXPECT_EQ(fgetint(e), 2147483647);
+}
+
+TEST(GetLine2, StopsAtTheLimit) {
+  console c(std::string(40, 'a') + "\n7\n");
+  char name[30];
+  EXPECT_EQ(getline2(consolein(), name, 30), 29);
+  EXPECT_EQ(std::string(name), std::string(29, 'a'));
+  EXPECT_EQ(getanswer(0, 7, &primealg), 7);
+  EXPECT_EQ(c.out.str(), "I'm sorry, did you say something?  ");
+}
+
+TEST(ReadFileName, TrimsTrailingNewlinesAndTabsOnly) {
+  console c("my file \t\t\n");
+  char name[30];
+  EXPECT_EQ(readfilename(name), 8);
+  EXPECT_EQ(std::string(name), "my file ");
+}
+
+TEST(ReadSet, SyntaxOfPitchClasses) {
+  console c("0 1 4\n410\n4,1,0\naAtT+\nbBeE*\n0 0 0\nx1\n12\n");
+  const bitvec expected[] = {pcs("014"), pcs("014"), pcs("014"), pcs("a"),
+                             pcs("b"),   pcs("0"),   pcs("1"),   pcs("12")};
+  for (bitvec e : expected) {
+    bitvec s = 0;
+    readset(&s);
+    EXPECT_EQ(s, e);
+  }
+  EXPECT_EQ(c.out.str(),
+            "ERROR -- bad input: , is not a pitch-class!\n"
+            "ERROR -- bad input: , is not a pitch-class!\n"
+            "ERROR -- bad input: x is not a pitch-class!\n");
+}
+
+TEST(ReadSet, ExclusionMarkAndEmptySets) {
+  console c("0n\nN0\n0 n\nn\n  \n5\nn\n\n");
+  bitvec s = 0;
+  for (int i = 0; i < 3; ++i) {
+    readset(&s);
+    EXPECT_EQ(s, 4097u);
+  }
+  readset(&s);
+  EXPECT_EQ(s, pcs("5"));
+  EXPECT_EQ(c.out.str(),
+            "I'm sorry, there's just no point dealing with an empty set.\n  Try again: "
+            "I'm sorry, there's just no point dealing with an empty set.\n  Try again: ");
+  readsetII(&s);
+  EXPECT_EQ(s, exclusionmark);
+  readsetII(&s);
+  EXPECT_EQ(s, 0u);
+}
+
+TEST(SetOperations, Basics) {
+  EXPECT_EQ(transpose(pcs("014"), 12), pcs("014"));
+  EXPECT_EQ(transpose(pcs("014") | exclusionmark, 12), pcs("014"));
+  EXPECT_EQ(inverse(inverse(pcs("0148") | exclusionmark)), pcs("0148"));
+  EXPECT_EQ(inverse(pcs("014")), pcs("08b"));
+  EXPECT_EQ(compliment(0), 4095u);
+  EXPECT_EQ(compliment(4095), 0u);
+  EXPECT_EQ(ic(0), 0);
+  EXPECT_EQ(ic(6), 6);
+  EXPECT_EQ(ic(7), 5);
+  int arr[13];
+  ASSERT_EQ(settoarray(pcs("4ab"), arr), 3);
+  EXPECT_EQ(arr[1], 4);
+  EXPECT_EQ(arr[3], 11);
+}
+
+TEST(Writers, Formats) {
+  console c("");
+  writeset(pcs("0148"), 0);
+  writeset(pcs("0148"), 1);
+  writeset(pcs("0148") | exclusionmark, 0);
+  writeset(pcs("ab"), 0);
+  writeset(0, 0);
+  writetransform(pcs("014"), 0, 3);
+  writetransform(pcs("014"), 1, 3);
+  const int v[7] = {0, 12, 12, 12, 12, 12, 6};
+  printintvec(v, 1, 6);
+  const int x[7] = {0, 1, 120, 0, 0, 0, 0};
+  printintvec(x, 1, 6);
+  const double d[7] = {9, 1.2, 0, 2.645, 0, 0, 47.5};
+  printcompact(d);
+  spaces(-2);
+  EXPECT_EQ(c.out.str(),
+            "[0148]{0148}not [0148][ab][]{347}{32b}<ccccc6><1x0000>"
+            "<1.20, 0.00, 2.65, 0.00, 0.00, 47.50>");
+}
+
+}  // namespace
