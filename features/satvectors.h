@@ -23,7 +23,22 @@ void getnewpercentvec(const double proportional[7], double out[7]);
 // Fills the Weighted IC Cyc Vec (hundredths); with print != 0 also writes
 // the fragmentation display and the IC Cycle Vector through the funnel.
 void getcompactvector(bitvec set, int weighted[7], int print);
+// The cycle analysis behind it: rows[k] (k = 1..6) receives the numbers of
+// links of the maximal chains of members along the cycles of interval k,
+// longest first, 0 after the last; row 0 is cleared.  print as above.
+void getcyclerows(bitvec set, int rows[7][13], int print);
+// Walks one cycle of interval k: position i (from..to) is pitch class
+// (i * k + offset) mod 12.  Stores the link counts of its chains in
+// row[from..to] (and clears row[to + 1]); with print != 0 writes the cycle
+// as "[", a digit per member or "-", "] ".
+void fragmentation(bitvec set, int k, int row[13], int from, int to, int offset, int print);
+// out[k] = the weights of the six longest chains of rows[k], summed.
+void compactpartition(const int rows[7][13], int out[7]);
+// The weight of a chain of n links (0..12), in hundredths.
+int pyramid(int n);
+
 // CycSATV a (which 1) or b (which 0) from the weighted vector, in units.
+// Distances beyond a bound count as 0.
 void getCycSATV(const int weighted[7], int c, int which, double out[7]);
 // Proportional CycSATV, clamped to 0..1.
 void getPCycSATV(const int weighted[7], int c, double out[7]);
@@ -32,6 +47,10 @@ void getPCycSATV(const int weighted[7], int c, double out[7]);
 // IC counts (altcard) and of the cycle weights (partcard, in units).
 int sendaltcard(int c);
 double sendpartcard(int c);
+// The least and greatest Weighted IC Cyc Vec entry of interval class k over
+// the set classes of c notes, in hundredths.
+int sendpartmin(int c, int k);
+int sendpartmax(int c, int k);
 
 // Printers, through the funnel.
 void printaltvec(const int v[7]);           // <max-d, min+d, ...>
