@@ -148,7 +148,7 @@ void printcompact(const double vec[7]) {
 
 void printtitle() {
   screen("                              P e l a n t o r\n");
-  screen("                                   v. 5.3\n");
+  screen("                                   v. %s\n", PELANTOR_VERSION);
   screen("\n");
 }
 

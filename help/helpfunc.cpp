@@ -237,6 +237,9 @@ constexpr const char* const* screens[] = {
     setinfoscreen,   combinescreen, subsetscreen, ivecscreen,
     transformscreen, entryscreen,   funnelscreen, primealgscreen,
 };
+constexpr int topics = 8;
+constexpr int screenlines = 23;
+static_assert(std::size(screens) == topics);
 
 void showtopics() {
   screen(
@@ -260,12 +263,12 @@ void instruct(int* primealg) {
   // menu is then shown again.
   do {
     showtopics();
-    topic = getanswer(1, 8, primealg);
+    topic = getanswer(1, topics, primealg);
   } while (topic == -1);
 
   screen("\n\n");
   const char* const* page = screens[topic - 1];
-  for (int line = 0; line < 23; ++line) screen("%s", page[line]);
+  for (int line = 0; line < screenlines; ++line) screen("%s", page[line]);
 
   screen("\nHit 'ENTER' to continue  ");
   skipline(consolein());
