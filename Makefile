@@ -1,10 +1,13 @@
-# One-word entries: make run, make test, make bench, make format.
+# One-word entries: make run, make test, make bench, make format,
+# make install, make package.
 JOBS ?= 2
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
+PACKAGE_BUILD ?= build-package
+PREFIX ?= /usr/local
 
-.PHONY: all run build test test-plain test-asan bench format clean
+.PHONY: all run build test test-plain test-asan bench format install package clean
 
 all: build
 
@@ -30,8 +33,18 @@ bench:
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	./$(BENCH_BUILD)/bench/pelantorbench
 
+# The binary and the manual page under $(PREFIX).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package, built without the tests, in $(PACKAGE_BUILD)/.
+package:
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DPELANTOR_TESTS=OFF
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD)

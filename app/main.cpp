@@ -1,8 +1,52 @@
+// The program's entry point.  Without arguments it runs the interactive
+// dialogue on the standard streams; --help and --version answer at once.
+
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 
 #include "features/mainmenu.h"
 
-int main() {
+namespace {
+
+constexpr const char* usagetext =
+    "Usage: pelantor [--help | --version]\n"
+    "\n"
+    "Pelantor analyses pitch-class sets for post-tonal music theory: prime forms\n"
+    "and Forte labels, interval content and saturation vectors, subsets and\n"
+    "supersets, twelve-tone operators between sets, and sixteen similarity\n"
+    "measures.  Run it without arguments and answer its menus; type '?' at any\n"
+    "menu for the instruction screens.  It reads the dialogue from standard\n"
+    "input and ends, with status 0, at the end of it.\n"
+    "\n"
+    "Options:\n"
+    "  --help     show this text and exit\n"
+    "  --version  show the version and exit\n"
+    "\n"
+    "The manual page pelantor(1) describes the program in full.\n";
+
+constexpr const char* versiontext = "pelantor " PELANTOR_VERSION "\n";
+
+// Writes text to standard output and reports whether it got there.
+int answer(const char* text) {
+  std::fputs(text, stdout);
+  return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return answer(usagetext);
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return answer(versiontext);
+  if (argc > 1) {
+    // The first argument that cannot be taken: a second one after a valid
+    // option, else the first.
+    const bool firstvalid =
+        std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "--version") == 0;
+    std::fprintf(stderr, "pelantor: unrecognised argument '%s'\n", argv[firstvalid ? 2 : 1]);
+    std::fputs(usagetext, stderr);
+    return 2;
+  }
   std::ios::sync_with_stdio(false);
   return runprogram(std::cin, std::cout);
 }

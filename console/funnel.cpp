@@ -18,7 +18,7 @@ char filename[30];
 int endline = 0;
 
 void toscreen(const char* text, std::size_t length) {
-  consoleout().write(text, length);
+  consolewrite(text, length);
 }
 
 // Every writer ends here: the text goes to the report file when one is open,
@@ -148,7 +148,7 @@ void printcompact(const double vec[7]) {
 
 void printtitle() {
   screen("                              P e l a n t o r\n");
-  screen("                                   v. 5.3\n");
+  screen("                                   v. %s\n", PELANTOR_VERSION);
   screen("\n");
 }
 
@@ -173,7 +173,7 @@ void chooseoutpt(int* primealg, int redirect) {
 
 void flushreport() {
   if (outfp != nullptr) std::fflush(outfp);
-  consoleout().flush();
+  consoleflush();
 }
 
 void closereport() {

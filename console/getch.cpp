@@ -2,8 +2,10 @@
 
 #include <climits>
 #include <iostream>
+#include <string>
 
 #include "console/funnel.h"
+#include "console/lineedit.h"
 
 namespace {
 
@@ -20,6 +22,26 @@ std::ostream* out = &std::cout;
 // without its newline still ends like a line.
 int lastconsolechar = '\n';
 
+// At a terminal with line editing, lines come from the editor, and the
+// unfinished last line of output is held back to become the editor's prompt,
+// so that the editor can redraw it.
+bool editing = false;
+std::string pendingprompt;
+std::string editedline;
+std::size_t editedpos = 0;
+
+int editedchar() {
+  if (editedpos == editedline.size()) {
+    out->flush();
+    const std::string prompt = std::move(pendingprompt);
+    pendingprompt.clear();
+    if (!editline(prompt, editedline)) throw inputended{};
+    editedline += '\n';
+    editedpos = 0;
+  }
+  return static_cast<unsigned char>(editedline[editedpos++]);
+}
+
 bool isdigitchar(int c) {
   return c >= '0' && c <= '9';
 }
@@ -27,6 +49,7 @@ bool isdigitchar(int c) {
 // The next character of the console.  At its end a missing newline is
 // supplied once; after that the dialogue cannot go on.
 int consolechar() {
+  if (editing) return editedchar();
   const int c = in->get();
   if (c == std::char_traits<char>::eof()) {
     if (lastconsolechar != '\n') {
@@ -59,13 +82,34 @@ void setconsole(std::istream& input, std::ostream& output) {
   out = &output;
   bufp = 0;
   lastconsolechar = '\n';
+  editing = &input == &std::cin && &output == &std::cout && lineeditavailable();
+  pendingprompt.clear();
+  editedline.clear();
+  editedpos = 0;
 }
 
 std::istream& consolein() {
   return *in;
 }
-std::ostream& consoleout() {
-  return *out;
+
+void consolewrite(const char* text, std::size_t length) {
+  if (!editing) {
+    out->write(text, static_cast<std::streamsize>(length));
+    return;
+  }
+  pendingprompt.append(text, length);
+  const std::size_t lineend = pendingprompt.rfind('\n');
+  if (lineend == std::string::npos) return;
+  out->write(pendingprompt.data(), static_cast<std::streamsize>(lineend + 1));
+  pendingprompt.erase(0, lineend + 1);
+}
+
+void consoleflush() {
+  if (!pendingprompt.empty()) {
+    out->write(pendingprompt.data(), static_cast<std::streamsize>(pendingprompt.size()));
+    pendingprompt.clear();
+  }
+  out->flush();
 }
 
 int getcharacter(std::istream& stream) {

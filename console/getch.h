@@ -2,6 +2,7 @@
 // The character source of the whole program, with push-back, and the small
 // readers built on it.
 
+#include <cstddef>
 #include <iosfwd>
 
 // Thrown by the character source when the console input is exhausted; the
@@ -12,7 +13,10 @@ struct inputended {};
 // the end-of-input state.
 void setconsole(std::istream& in, std::ostream& out);
 std::istream& consolein();
-std::ostream& consoleout();
+// Writes text to the console (the screen).
+void consolewrite(const char* text, std::size_t length);
+// Flushes everything written to the console.
+void consoleflush();
 
 // The next character: the last one pushed back, else the next of the stream,
 // or -1 at the end of a file.  On the console a missing final newline is

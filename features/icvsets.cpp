@@ -13,10 +13,9 @@ namespace {
 int askcardinality(int* primealg) {
   int card = -1;
   while (card == -1) {
-    screen(
-        "What cardinality set would you like to create?\n"
-        "  (type \"x\" if you would like to see all sets that match)\n\n"
-        "Cardinality (2-12):  ");
+    screen("What cardinality set would you like to create?\n");
+    screen("  (type \"x\" if you would like to see all sets that match)\n\n");
+    screen("Cardinality (2-12):  ");
     card = getanswer2(2, 12, primealg);
     screen("\n");
   }

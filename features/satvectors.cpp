@@ -10,42 +10,56 @@ namespace {
 constexpr int pyramidtable[13] = {0,    120,  264,  437,  644,  893, 1192,
                                   1550, 1980, 2496, 3115, 3858, 4750};
 
+consteval bool pyramidrounded() {
+  double power = 1.0;
+  double sum = 0.0;
+  for (int n = 1; n <= 12; ++n) {
+    power *= 1.2;
+    sum += power;
+    if (static_cast<int>(sum * 100.0 + 0.5) != pyramidtable[n]) return false;
+  }
+  return pyramidtable[0] == 0;
+}
+static_assert(pyramidrounded(), "chain weights are the rounded sums of powers of 1.2");
+
 // Smallest and largest Weighted IC Cyc Vec entry over the set classes of each
 // cardinality, in hundredths; column 0 is unused.  These are the program's
 // reference bounds: the ic4 maxima of 9 to 12 notes lie 0.01 below the
 // largest weights the rounded chain weights produce.
+// clang-format off
 constexpr int partmin[13][7] = {
-    //  ic1   ic2   ic3   ic4   ic5  ic6
-    {0, 0, 0, 0, 0, 0, 0},                   // 0
-    {0, 0, 0, 0, 0, 0, 0},                   // 1
-    {0, 0, 0, 0, 0, 0, 0},                   // 2
-    {0, 0, 0, 0, 0, 0, 0},                   // 3
-    {0, 0, 0, 0, 0, 0, 0},                   // 4
-    {0, 0, 0, 0, 120, 0, 0},                 // 5
-    {0, 0, 0, 0, 240, 0, 0},                 // 6
-    {0, 240, 240, 264, 360, 240, 120},       // 7
-    {0, 480, 480, 528, 480, 480, 240},       // 8
-    {0, 792, 884, 792, 797, 792, 360},       // 9
-    {0, 1288, 1288, 1172, 1114, 1288, 480},  // 10
-    {0, 3115, 1836, 1552, 1430, 3115, 600},  // 11
-    {0, 4750, 2384, 1932, 1747, 4750, 720},  // 12
+    //    ic1   ic2   ic3   ic4   ic5  ic6
+    {0,     0,    0,    0,    0,    0,   0},  // 0
+    {0,     0,    0,    0,    0,    0,   0},  // 1
+    {0,     0,    0,    0,    0,    0,   0},  // 2
+    {0,     0,    0,    0,    0,    0,   0},  // 3
+    {0,     0,    0,    0,    0,    0,   0},  // 4
+    {0,     0,    0,    0,  120,    0,   0},  // 5
+    {0,     0,    0,    0,  240,    0,   0},  // 6
+    {0,   240,  240,  264,  360,  240, 120},  // 7
+    {0,   480,  480,  528,  480,  480, 240},  // 8
+    {0,   792,  884,  792,  797,  792, 360},  // 9
+    {0,  1288, 1288, 1172, 1114, 1288, 480},  // 10
+    {0,  3115, 1836, 1552, 1430, 3115, 600},  // 11
+    {0,  4750, 2384, 1932, 1747, 4750, 720},  // 12
 };
 constexpr int partmax[13][7] = {
-    //  ic1   ic2   ic3   ic4   ic5  ic6
-    {0, 0, 0, 0, 0, 0, 0},                   // 0
-    {0, 0, 0, 0, 0, 0, 0},                   // 1
-    {0, 120, 120, 120, 120, 120, 120},       // 2
-    {0, 264, 264, 264, 437, 264, 120},       // 3
-    {0, 437, 437, 644, 437, 437, 240},       // 4
-    {0, 644, 644, 644, 557, 644, 240},       // 5
-    {0, 893, 1192, 764, 874, 893, 360},      // 6
-    {0, 1192, 1192, 908, 874, 1192, 360},    // 7
-    {0, 1550, 1312, 1288, 994, 1550, 480},   // 8
-    {0, 1980, 1456, 1288, 1310, 1980, 480},  // 9
-    {0, 2496, 1629, 1408, 1310, 2496, 600},  // 10
-    {0, 3115, 1836, 1552, 1430, 3115, 600},  // 11
-    {0, 4750, 2384, 1932, 1747, 4750, 720},  // 12
+    //    ic1   ic2   ic3   ic4   ic5  ic6
+    {0,     0,    0,    0,    0,    0,   0},  // 0
+    {0,     0,    0,    0,    0,    0,   0},  // 1
+    {0,   120,  120,  120,  120,  120, 120},  // 2
+    {0,   264,  264,  264,  437,  264, 120},  // 3
+    {0,   437,  437,  644,  437,  437, 240},  // 4
+    {0,   644,  644,  644,  557,  644, 240},  // 5
+    {0,   893, 1192,  764,  874,  893, 360},  // 6
+    {0,  1192, 1192,  908,  874, 1192, 360},  // 7
+    {0,  1550, 1312, 1288,  994, 1550, 480},  // 8
+    {0,  1980, 1456, 1288, 1310, 1980, 480},  // 9
+    {0,  2496, 1629, 1408, 1310, 2496, 600},  // 10
+    {0,  3115, 1836, 1552, 1430, 3115, 600},  // 11
+    {0,  4750, 2384, 1932, 1747, 4750, 720},  // 12
 };
+// clang-format on
 
 // Sum over the six interval classes of icmax - icmin, by cardinality.
 constexpr int altcard[13] = {0, 0, 6, 12, 18, 21, 28, 21, 18, 12, 6, 0, 0};
@@ -80,7 +94,7 @@ constexpr bool member(bitvec set, int p) {
 struct cyclecall {
   int from, to, offset;
 };
-constexpr cyclecall calls1[] = {{0, 11, 0}};
+constexpr cyclecall wholecycle[] = {{0, 11, 0}};
 constexpr cyclecall calls2[] = {{0, 5, 0}, {6, 11, 1}};
 constexpr cyclecall calls3[] = {{0, 3, 0}, {4, 7, 1}, {8, 11, 2}};
 constexpr cyclecall calls4[] = {{0, 2, 0}, {3, 5, 1}, {6, 8, 2}, {9, 11, 3}};
@@ -145,7 +159,7 @@ void getcyclerows(bitvec set, int rows[7][13], int print) {
   set &= aggregate;
   for (int j = 0; j < 13; ++j) rows[0][j] = 0;
   if (print != 0) mwrite("\n    Fragmentation of 1-cycle:  ");
-  walkcycles(set, 1, calls1, 1, rows[1], print);
+  walkcycles(set, 1, wholecycle, 1, rows[1], print);
   if (print != 0) mwrite("\n    Fragmentation of 2-cycles: ");
   walkcycles(set, 2, calls2, 2, rows[2], print);
   if (print != 0) mwrite("\n    Fragmentation of 3-cycles: ");
@@ -153,7 +167,7 @@ void getcyclerows(bitvec set, int rows[7][13], int print) {
   if (print != 0) mwrite("\n    Fragmentation of 4-cycles: ");
   walkcycles(set, 4, calls4, 4, rows[4], print);
   if (print != 0) mwrite("\n    Fragmentation of 5-cycle:  ");
-  walkcycles(set, 5, calls1, 1, rows[5], print);
+  walkcycles(set, 5, wholecycle, 1, rows[5], print);
   if (print != 0) mwrite("\n    Fragmentation of 6-cycles: ");
   walkcycles(set, 6, calls6, 6, rows[6], print);
   for (int k = 1; k <= 6; ++k) arraysort(rows[k], 12);

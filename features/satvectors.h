@@ -16,9 +16,11 @@
 void getaltvec(const int icv[7], int c, int which, int out[7]);
 // icv[k] minus the least count of interval class k for c notes.
 void getadjustedvec(const int icv[7], int c, int out[7]);
-// Proportional ICSATV: adjusted[k] over the range of interval class k.
+// Proportional ICSATV: adjusted[k] over the range of interval class k; 0
+// where the range is empty (11 and 12 notes).
 void getpercentvec(const int adjusted[7], int c, double out[7]);
-// PICSAT%V: each proportional entry over the sum of the six.
+// PICSAT%V: each proportional entry over the sum of the six; all 0 when
+// that sum is 0.
 void getnewpercentvec(const double proportional[7], double out[7]);
 // Fills the Weighted IC Cyc Vec (hundredths); with print != 0 also writes
 // the fragmentation display and the IC Cycle Vector through the funnel.
@@ -40,7 +42,7 @@ int pyramid(int n);
 // CycSATV a (which 1) or b (which 0) from the weighted vector, in units.
 // Distances beyond a bound count as 0.
 void getCycSATV(const int weighted[7], int c, int which, double out[7]);
-// Proportional CycSATV, clamped to 0..1.
+// Proportional CycSATV, clamped to 0..1; 0 where the range is empty.
 void getPCycSATV(const int weighted[7], int c, double out[7]);
 
 // The normalising sums over the six interval classes of the ranges of the

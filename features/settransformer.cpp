@@ -1,4 +1,139 @@
 #include "features/settransformer.h"
 
-void comparesets(int*, int*, int*, int*, int*) {}
-void mapontoself(int*) {}
+#include "console/funnel.h"
+#include "console/miscrout.h"
+#include "core/makeset.h"
+#include "features/ttocodes.h"
+
+namespace {
+
+// Reads two literal sets of the same size, 1 to 11 members, into *set1 and
+// *set2 (exclusion marks dropped) and returns that size.
+int readpair(bitvec* set1, bitvec* set2) {
+  for (;;) {
+    screen("\nPlease enter two sets (Note: these will be treated as sets, not set classes)\n");
+    screen("Set #1:  ");
+    readset(set1);
+    *set1 &= aggregate;
+    screen("Set #2:  ");
+    readset(set2);
+    *set2 &= aggregate;
+    const int n = bitcount(*set1);
+    if (n != bitcount(*set2)) {
+      screen("The sets should be the same size (cardinality).  Please try again.\n\n");
+    } else if (n == 12) {
+      screen("The aggregate maps onto itself under all combinations of operations?\n");
+      screen("Perhaps you'd like to try this with some more interesting sets...\n\n");
+    } else {
+      return n;
+    }
+  }
+}
+
+// Asks a yes/no question until it is answered: after the instruction
+// screens or the algorithm dialogue the question is shown again, so a
+// setting only ever takes the user's own answer.
+int askyn(const char* question, int* primealg) {
+  int answer = -1;
+  while (answer == -1) {
+    screen("%s", question);
+    answer = getyn(primealg);
+  }
+  return answer;
+}
+
+void askcanon(int* primealg, int* includeI, int* includeM, int* includeMI) {
+  screen("\nPlease type 'Y' to include operation or 'N' to exclude operation\n");
+  *includeI = askyn("Do you want to include inversion?  ", primealg);
+  *includeM = askyn("Do you want to include M (M5)?     ", primealg);
+  *includeMI = askyn("Do you want to include MI (M7)?    ", primealg);
+}
+
+void askshowall(int* primealg, int* showall) {
+  *showall = askyn(
+      "\nBy default, Pelantor will only show the first transformation it finds\n"
+      "between two sets.  Do you want to see all possible transformations in the\n"
+      "defined canon of operations?\n\n"
+      "Reply:  ",
+      primealg);
+}
+
+// Flag k of partitions: whether cuts whose smaller part has k members (k = 0:
+// the whole set) are searched.
+void askpartitions(int n, int partitions[7], int* primealg) {
+  for (int k = 0; k <= n / 2; ++k) {
+    int answer = -1;
+    while (answer == -1) {
+      screen("Do you want to see the %1i + %1i partitions?  ", n - k, k);
+      answer = getyn(primealg);
+    }
+    partitions[k] = answer;
+  }
+}
+
+void defaultsmenu(int n, int partitions[7], int* primealg, int* includeI, int* includeM,
+                  int* includeMI, int* showall) {
+  int reply = -1;
+  while (reply != 4) {
+    screen(
+        "\nType:  '1' to change the canon of operators (TTOs)\n"
+        "            Default = transposition and inversion\n"
+        "       '2' to limit/extend transformational possibilities\n"
+        "            Default = show all possible transformations in the\n"
+        "                     canon of operations\n"
+        "       '3' to limit the cardinalities of the partitions\n"
+        "            Default = show all possible partitions that work\n"
+        "       '4' to EXIT the defaults menu and show transformations.\n\n"
+        "Reply:  ");
+    reply = getanswer(1, 4, primealg);
+    switch (reply) {
+      case 1:
+        askcanon(primealg, includeI, includeM, includeMI);
+        break;
+      case 2:
+        askshowall(primealg, showall);
+        break;
+      case 3:
+        askpartitions(n, partitions, primealg);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+void comparesets(int* primealg, int* includeI, int* includeM, int* includeMI, int* showall) {
+  // The partition filter lasts for one visit from the main menu.
+  int partitions[7] = {1, 1, 1, 1, 1, 1, 1};
+  for (;;) {
+    bitvec set1 = 0, set2 = 0;
+    const int n = readpair(&set1, &set2);
+
+    screen("\nDo you want to change the defaults?\n\n");
+    screen("Reply:  ");
+    // Only a plain no skips the menu; after '?' or '#' it is shown.
+    if (getyn(primealg) != 0) {
+      defaultsmenu(n, partitions, primealg, includeI, includeM, includeMI, showall);
+    }
+
+    mwrite("\nTransformations of ");
+    writeset(set1, 1);
+    mwrite(" onto ");
+    writeset(set2, 1);
+    mwrite("\n");
+    const canon ops = {*includeI, *includeM, *includeMI};
+    if (writemappings(set1, set2, partitions, ops, *showall) == 0) {
+      mwrite("\nSorry there were no operations that map set #1 onto set #2\n");
+    }
+
+    mwrite("\n");
+    // The pair's results are safe in the report file while the user reads.
+    flushreport();
+    screen("Type ENTER to continue or \"X\" to exit to main menu:  ");
+    const int quit = quitnow();
+    screen("\n\n");
+    if (quit != 0) return;
+  }
+}

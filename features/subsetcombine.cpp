@@ -120,6 +120,9 @@ void createsets(int option, const subsetgroup* g, int level, bitvec base, int ca
   current->fill(0);
   (*current)[base & aggregate] = 1;
 
+  // What happens below a level depends only on the union built so far, so
+  // each level maps every union reached, with the number of placements that
+  // reached it, to the unions of the next level.
   for (;; ++level) {
     if (filled && level == depth) {
       placefillers(option, g, *current, card, rows);

@@ -20,10 +20,9 @@ std::unique_ptr<subsetgroup> getsubsets(const subsetgroup* /*old*/, int* primeal
   std::unique_ptr<subsetgroup> g = ssalloc();
   int howmany = -1;
   while (howmany == -1) {
-    screen(
-        " NOTE: Combining more than four subsets (not including\n"
-        "       those you wish to omit) may take a very long time.\n\n"
-        "How many subsets would you like to use?  (1 - 12 possible) ");
+    screen(" NOTE: Combining more than four subsets (not including\n");
+    screen("       those you wish to omit) may take a very long time.\n\n");
+    screen("How many subsets would you like to use?  (1 - 12 possible) ");
     howmany = getanswer(1, 12, primealg);
     screen("\n");
   }
@@ -47,17 +46,16 @@ std::unique_ptr<subsetgroup> getsubsets(const subsetgroup* /*old*/, int* primeal
 int askoption(int* primealg) {
   int option = -1;
   while (option == -1) {
-    screen(
-        "Type the number corresponding to the combinations you would like to see:\n"
-        "   1  = Only those sets where the subsets contain no pitch overlaps\n"
-        "   2  = Only those sets where the subsets share at least one common pc\n"
-        "   3  = Both of the above\n"
-        "   4  = Only combined sets of a specified cardinality\n"
-        "   5  = All supersets of a specified cardinality that include the\n"
-        "        entered subset(s) combined without overlap\n"
-        "   6  = All supersets of a specified cardinality that include the\n"
-        "        entered subset(s) combined with possible overlap\n\n"
-        "   Command:  ");
+    screen("Type the number corresponding to the combinations you would like to see:\n");
+    screen("   1  = Only those sets where the subsets contain no pitch overlaps\n");
+    screen("   2  = Only those sets where the subsets share at least one common pc\n");
+    screen("   3  = Both of the above\n");
+    screen("   4  = Only combined sets of a specified cardinality\n");
+    screen("   5  = All supersets of a specified cardinality that include the\n");
+    screen("        entered subset(s) combined without overlap\n");
+    screen("   6  = All supersets of a specified cardinality that include the\n");
+    screen("        entered subset(s) combined with possible overlap\n\n");
+    screen("   Command:  ");
     option = getanswer(1, 6, primealg);
     screen("\n");
   }
@@ -148,12 +146,11 @@ void writecombs(int option, const subsetgroup* g, int card, int primealg) {
 int askwhatnext(int* primealg) {
   int answer = -1;
   while (answer == -1) {
-    screen(
-        "Would you like to:\n"
-        "  1 = Choose another group of subsets\n"
-        "  2 = Choose another option from the above menu\n"
-        "  3 = Exit to main menu\n\n"
-        "  Command?  ");
+    screen("Would you like to:\n");
+    screen("  1 = Choose another group of subsets\n");
+    screen("  2 = Choose another option from the above menu\n");
+    screen("  3 = Exit to main menu\n\n");
+    screen("  Command?  ");
     answer = getanswer(1, 3, primealg);
     screen("\n");
   }

@@ -30,13 +30,12 @@ std::unique_ptr<supersetgroup> superalloc() {
 // exclusion mark is dropped.  old is not used.
 std::unique_ptr<supersetgroup> getsupersets(const supersetgroup* /*old*/, int* primealg) {
   std::unique_ptr<supersetgroup> g = superalloc();
-  screen(
-      "Subset Function\n"
-      "  If you enter only one superset, \"Pelantor\"\n"
-      "  will provide the number of distinct embeddings \n"
-      "  for each included subset.\n"
-      "  If you enter more than one superset, \"Pelantor\"\n"
-      "  will check for mutual embeddings.\n\n");
+  screen("Subset Function\n");
+  screen("  If you enter only one superset, \"Pelantor\"\n");
+  screen("  will provide the number of distinct embeddings \n");
+  screen("  for each included subset.\n");
+  screen("  If you enter more than one superset, \"Pelantor\"\n");
+  screen("  will check for mutual embeddings.\n\n");
   int howmany = -1;
   while (howmany == -1) {
     screen("Number of supersets (1 - 12 possible):  ");
@@ -65,11 +64,10 @@ std::unique_ptr<supersetgroup> getsupersets(const supersetgroup* /*old*/, int* p
 void askrange(const supersetgroup* g, int* first, int* last, int* primealg) {
   int choice = -1;
   while (choice == -1) {
-    screen(
-        "Would you like to see:\n"
-        "   1  = All subsets\n"
-        "   2  = Only subsets of a specified cardinality\n"
-        "Command:  ");
+    screen("Would you like to see:\n");
+    screen("   1  = All subsets\n");
+    screen("   2  = Only subsets of a specified cardinality\n");
+    screen("Command:  ");
     choice = getanswer(1, 2, primealg);
   }
   *first = 2;

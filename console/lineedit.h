@@ -1,0 +1,11 @@
+#pragma once
+// Line editing and history for a console that is a terminal.  Built only
+// when the line-editing library is available; otherwise never active.
+
+#include <string>
+
+// True when standard input is a terminal and line editing is built in.
+bool lineeditavailable();
+// Shows prompt, lets the user edit one line and stores it in line without
+// its newline; non-empty lines join the history.  False at end of input.
+bool editline(const std::string& prompt, std::string& line);

@@ -1,0 +1,45 @@
+// Main-menu entry 7: the chart of every set class against the 48 operators.
+
+#include "console/funnel.h"
+#include "core/intervals.h"
+#include "core/settable.h"
+#include "features/settransformer.h"
+
+namespace {
+
+// Each operator name starts the field of its 12 marks, from column 17.
+constexpr const char* chartheading =
+    "                T           TnI         TnM5        TnM7        \n";
+
+void writetranspositions() {
+  spaces(16);
+  for (int op = opT; op <= opMI; ++op) {
+    for (int t = 0; t < 12; ++t) writehex(t);
+  }
+  mwrite("\n");
+}
+
+// x under an operator that maps the prime form onto itself or onto a set
+// sharing no pitch class with it; a blank otherwise.
+void writerow(bitvec prime) {
+  const int n = bitcount(prime);
+  writeset(prime, 0);
+  spaces(14 - n);
+  for (int op = opT; op <= opMI; ++op) {
+    for (int t = 0; t < 12; ++t) {
+      const int u = bitcount(combine(prime, calc(prime, op, t)));
+      mwrite(u == n || u == 2 * n ? "x" : " ");
+    }
+  }
+  mwrite("\n");
+}
+
+}  // namespace
+
+// The rows are the Rahn prime forms of the table, whatever algorithm is in
+// force; the empty set is left out.
+void mapontoself(int* /*primealg*/) {
+  mwrite(chartheading);
+  writetranspositions();
+  for (int row = sendlocinfo(1, 0); row <= sendlocinfo(12, 1); ++row) writerow(sendset(row));
+}
