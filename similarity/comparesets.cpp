@@ -1,5 +1,7 @@
 #include "similarity/comparesets.h"
 
+#include <iterator>
+
 #include "console/funnel.h"
 #include "console/miscrout.h"
 #include "core/primeform.h"
@@ -12,10 +14,27 @@ namespace {
 
 constexpr int maxsets = 15;
 
-constexpr const char* measurenames[measurecount + 1] = {
-    "",           "SATSIM",     "TSATSIM", "SAT%SIM", "CSATSIM", "%SAT%SIM", "Adjusted %SAT%SIM",
-    "AvgSATSIMn", "ASIM",       "IcVSIM",  "ISIM2",   "ATMEMB",  "REL",      "EMB",
-    "COV",        "PCycSATSIM", "ANGLE"};
+// The short names of the measures, by measure number.
+constexpr const char* measurenames[] = {
+    "",                   // 0
+    "SATSIM",             // 1
+    "TSATSIM",            // 2
+    "SAT%SIM",            // 3
+    "CSATSIM",            // 4
+    "%SAT%SIM",           // 5
+    "Adjusted %SAT%SIM",  // 6
+    "AvgSATSIMn",         // 7
+    "ASIM",               // 8
+    "IcVSIM",             // 9
+    "ISIM2",              // 10
+    "ATMEMB",             // 11
+    "REL",                // 12
+    "EMB",                // 13
+    "COV",                // 14
+    "PCycSATSIM",         // 15
+    "ANGLE",              // 16
+};
+static_assert(std::size(measurenames) == measurecount + 1);
 
 void printsimilaritymenu() {
   screen("Type '1' to compare up to 10 sets\n");
