@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ostream>
+#include <string>
 
 #include "console/getch.h"
 #include "console/miscrout.h"
@@ -77,12 +78,27 @@ int askforfile(int* primealg) {
 }  // namespace
 
 void screen(const char* format, ...) {
-  char text[512];
   va_list args;
   va_start(args, format);
+  va_list again;
+  va_copy(again, args);
+  char text[512];
   const int length = std::vsnprintf(text, sizeof text, format, args);
   va_end(args);
-  if (length > 0) toscreen(text, std::min<std::size_t>(length, sizeof text - 1));
+  if (length < 0) {
+    va_end(again);
+    return;
+  }
+  if (static_cast<std::size_t>(length) < sizeof text) {
+    va_end(again);
+    consolewrite(text, static_cast<std::size_t>(length));
+    return;
+  }
+  // Longer than the usual line: format it again into room of its own size.
+  std::string longtext(static_cast<std::size_t>(length) + 1, '\0');
+  std::vsnprintf(longtext.data(), longtext.size(), format, again);
+  va_end(again);
+  consolewrite(longtext.data(), static_cast<std::size_t>(length));
 }
 
 void mwrite(const char* text) {
@@ -148,7 +164,7 @@ void printcompact(const double vec[7]) {
 
 void printtitle() {
   screen("                              P e l a n t o r\n");
-  screen("                                   v. 5.3\n");
+  screen("                                   v. %s\n", PELANTOR_VERSION);
   screen("\n");
 }
 

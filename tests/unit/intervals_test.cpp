@@ -1,10 +1,10 @@
+#include "core/intervals.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <set>
 #include <vector>
-
-#include "core/intervals.h"
 
 namespace {
 
@@ -15,8 +15,12 @@ std::vector<int> vectorof(F fill, bitvec set, int lo, int hi) {
   return std::vector<int>(v + lo, v + hi + 1);
 }
 
-std::vector<int> icv(bitvec s) { return vectorof<7>(icvector, s, 1, 6); }
-std::vector<int> invariance(bitvec s) { return vectorof<8>(invarvec, s, 0, 7); }
+std::vector<int> icv(bitvec s) {
+  return vectorof<7>(icvector, s, 1, 6);
+}
+std::vector<int> invariance(bitvec s) {
+  return vectorof<8>(invarvec, s, 0, 7);
+}
 
 TEST(IcVector, Examples) {
   EXPECT_EQ(icv(pcs("047")), (std::vector<int>{0, 0, 1, 1, 1, 0}));

@@ -1,0 +1,157 @@
+// Main-menu entry 3: the subset classes of one or more supersets, with their
+// embedding counts for a single superset.
+
+#include <algorithm>
+#include <memory>
+
+#include "console/funnel.h"
+#include "console/miscrout.h"
+#include "core/intervals.h"
+#include "core/primeform.h"
+#include "core/settable.h"
+#include "features/subsetsII.h"
+#include "similarity/embedinfo.h"
+
+namespace {
+
+struct supersetgroup {
+  bitvec supersets[13];  // from index 1, in the order typed
+  int numsupersets;
+  int mincard;  // the smallest cardinality among them
+};
+
+std::unique_ptr<supersetgroup> superalloc() {
+  std::unique_ptr<supersetgroup> g = std::make_unique<supersetgroup>();
+  g->mincard = 12;
+  return g;
+}
+
+// Reads a new group of supersets, each of at least three notes; the
+// exclusion mark is dropped.  old is not used.
+std::unique_ptr<supersetgroup> getsupersets(const supersetgroup* /*old*/, int* primealg) {
+  std::unique_ptr<supersetgroup> g = superalloc();
+  screen("Subset Function\n");
+  screen("  If you enter only one superset, \"Pelantor\"\n");
+  screen("  will provide the number of distinct embeddings \n");
+  screen("  for each included subset.\n");
+  screen("  If you enter more than one superset, \"Pelantor\"\n");
+  screen("  will check for mutual embeddings.\n\n");
+  int howmany = -1;
+  while (howmany == -1) {
+    screen("Number of supersets (1 - 12 possible):  ");
+    howmany = getanswer(1, 12, primealg);
+    screen("\n");
+  }
+  for (int i = 1; i <= howmany; ++i) {
+    screen("Type pc set #%1i:  ", i);
+    bitvec set = 0;
+    readset(&set);
+    set &= aggregate;
+    while (bitcount(set) < 3) {
+      screen("You must be kidding!  You want subsets of a %i-note superset?!\n", bitcount(set));
+      screen("Try again:  ");
+      readset(&set);
+      set &= aggregate;
+    }
+    g->supersets[++g->numsupersets] = set;
+    g->mincard = std::min(g->mincard, bitcount(set));
+  }
+  screen("\n");
+  return g;
+}
+
+// The range of subset sizes to list: all from 2, or one the user names.
+void askrange(const supersetgroup* g, int* first, int* last, int* primealg) {
+  int choice = -1;
+  while (choice == -1) {
+    screen("Would you like to see:\n");
+    screen("   1  = All subsets\n");
+    screen("   2  = Only subsets of a specified cardinality\n");
+    screen("Command:  ");
+    choice = getanswer(1, 2, primealg);
+  }
+  *first = 2;
+  *last = g->mincard;
+  if (choice == 1) return;
+  int card = -1;
+  while (card == -1) {
+    screen("What cardinality subsets would you like to see?  ");
+    card = getanswer(2, g->mincard, primealg);
+  }
+  *first = *last = card;
+}
+
+// One listed class: with a single superset its embedding count e and how far
+// e lies below the most and above the least any class of the superset's size
+// holds.
+void writesubsetrow(const supersetgroup* g, bitvec x, int e, int primealg) {
+  const bool single = g->numsupersets == 1;
+  mwrite("  ");
+  if (single) {
+    if (e < 10) mwrite(" ");
+    writenum(e);
+  }
+  spaces(2);
+  writeset(primeform(x, primealg), 0);
+  spaces(2);
+  writesc(x);
+  spaces(3);
+  if (single) {
+    int maxemb = 0, minemb = 0;
+    sendembinfo(bitcount(g->supersets[1]), x, &maxemb, &minemb);
+    mwrite("max-");
+    writenum(maxemb - e);
+    spaces(3);
+    mwrite("min+");
+    writenum(e - minemb);
+  }
+  mwrite("\n");
+}
+
+// Lists the classes of c notes embedded in every superset; returns how many.
+int listmutual(const supersetgroup* g, int c, int primealg) {
+  int found = 0;
+  for (int row = sendlocinfo(c, 0); row <= sendlocinfo(c, 1); ++row) {
+    const bitvec x = getbitvec(row);
+    int e = 0;
+    bool inall = true;
+    for (int i = 1; i <= g->numsupersets && inall; ++i) {
+      e = setinclude(g->supersets[i], x);
+      inall = e != 0;
+    }
+    if (!inall) continue;
+    writesubsetrow(g, x, e, primealg);
+    ++found;
+  }
+  return found;
+}
+
+}  // namespace
+
+void yanksubsets(int* primealg) {
+  for (;;) {
+    const std::unique_ptr<supersetgroup> g = getsupersets(nullptr, primealg);
+    int first = 0, last = 0;
+    askrange(g.get(), &first, &last, primealg);
+    mwrite("\n");
+    // A class of c notes in every superset holds one of c - 1 notes that is
+    // in every superset too, so after an empty size the search stops.
+    bool previousfound = true;
+    for (int c = first; c <= last; ++c) {
+      writenum(c);
+      mwrite("-note subsets of ");
+      for (int i = 1; i <= g->numsupersets; ++i) {
+        if (i > 1) mwrite(", ");
+        writeset(primeform(g->supersets[i], *primealg), 0);
+      }
+      mwrite("\n");
+      previousfound = previousfound && listmutual(g.get(), c, *primealg) > 0;
+      if (!previousfound) mwrite("  None mutually included\n");
+    }
+    mwrite("\n");
+    screen("Type ENTER to continue or \"X\" to exit to main menu:  ");
+    const int quit = quitnow();
+    screen("\n\n");
+    if (quit != 0) return;
+  }
+}
