@@ -172,8 +172,8 @@ int readfilename(char name[30]) {
   length = static_cast<int>(std::strlen(name));
   // A carriage return is the first half of a Windows line end, never meant
   // as part of the name.
-  while (length > 0 && (name[length - 1] == '\n' || name[length - 1] == '\t' ||
-                        name[length - 1] == '\r')) {
+  while (length > 0 &&
+         (name[length - 1] == '\n' || name[length - 1] == '\t' || name[length - 1] == '\r')) {
     name[--length] = '\0';
   }
   return length;

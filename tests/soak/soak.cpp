@@ -45,17 +45,18 @@ const char* pick(const char* const (&choices)[N]) {
 }
 
 std::string randomset() {
-  static const char* const names[12][3] = {
-      {"0", "0", "0"}, {"1", "1", "1"}, {"2", "2", "2"},  {"3", "3", "3"},
-      {"4", "4", "4"}, {"5", "5", "5"}, {"6", "6", "6"},  {"7", "7", "7"},
-      {"8", "8", "8"}, {"9", "9", "9"}, {"a", "t", "+"}, {"b", "e", "*"}};
+  static const char* const names[12][3] = {{"0", "0", "0"}, {"1", "1", "1"}, {"2", "2", "2"},
+                                           {"3", "3", "3"}, {"4", "4", "4"}, {"5", "5", "5"},
+                                           {"6", "6", "6"}, {"7", "7", "7"}, {"8", "8", "8"},
+                                           {"9", "9", "9"}, {"a", "t", "+"}, {"b", "e", "*"}};
   std::string set;
   const int members = 1 + below(below(4) == 0 ? 12 : 7);
   for (int i = 0; i < members; ++i) {
     set += names[below(12)][below(3)];
     if (below(4) == 0) set += ' ';
   }
-  if (below(12) == 0) set.insert(static_cast<std::size_t>(below(static_cast<int>(set.size()))), "n");
+  if (below(12) == 0)
+    set.insert(static_cast<std::size_t>(below(static_cast<int>(set.size()))), "n");
   return set;
 }
 
@@ -70,13 +71,37 @@ std::string junk() {
   return line;
 }
 
-const char* const filenames[] = {"report.txt", "report.txt", "list1", "list2", "list3",
-                                 "missing",    ".",          "..",    "",      "name with blanks ",
-                                 "a-name-of-exactly-29-letters-", "an-even-longer-name-that-goes-on-and-on",
-                                 "caf\xc3\xa9", "tab\tname\t"};
-const char* const numbers[] = {"8", "9", "10", "12", "13", "16", "17", "99", "222", "4096",
-                               "2147483647", "2147483648", "99999999999999999999", "-1", "-3",
-                               "+5", "007"};
+const char* const filenames[] = {"report.txt",
+                                 "report.txt",
+                                 "list1",
+                                 "list2",
+                                 "list3",
+                                 "missing",
+                                 ".",
+                                 "..",
+                                 "",
+                                 "name with blanks ",
+                                 "a-name-of-exactly-29-letters-",
+                                 "an-even-longer-name-that-goes-on-and-on",
+                                 "caf\xc3\xa9",
+                                 "tab\tname\t"};
+const char* const numbers[] = {"8",
+                               "9",
+                               "10",
+                               "12",
+                               "13",
+                               "16",
+                               "17",
+                               "99",
+                               "222",
+                               "4096",
+                               "2147483647",
+                               "2147483648",
+                               "99999999999999999999",
+                               "-1",
+                               "-3",
+                               "+5",
+                               "007"};
 const char* const yesno[] = {"y", "n", "Y", "N", "yes", "no", "yup", "nope", "maybe"};
 const char* const escapes[] = {"?", "h", "H", "#"};
 
@@ -154,7 +179,8 @@ const std::string setrule = std::string(39, '<') + std::string(39, '>');
 // "****", the centred name line, "****", an empty line.
 void checkbanner(reportfile& r) {
   ++r.at;
-  if (!r.more() || !endswith(r.peek(), "\" created by \"Pelantor\"")) r.fail("banner without its name line");
+  if (!r.more() || !endswith(r.peek(), "\" created by \"Pelantor\""))
+    r.fail("banner without its name line");
   ++r.at;
   if (!r.more() || r.peek() != asterisks) r.fail("banner without its closing asterisks");
   ++r.at;
@@ -162,15 +188,28 @@ void checkbanner(reportfile& r) {
 
 // Entry 1: between two rules, the input-set line and the 23 property lines.
 void checksetreport(reportfile& r) {
-  static const char* const prefixes[] = {
-      "Input set: {",           "  SET PROPERTIES:",          "    IC vector:  <",
-      "    VTICS:  <",          "    Fragmentation of 1-cycle:  [", "    Fragmentation of 2-cycles: [",
-      "    Fragmentation of 3-cycles: [", "    Fragmentation of 4-cycles: [",
-      "    Fragmentation of 5-cycle:  [", "    Fragmentation of 6-cycles: [",
-      "    IC Cycle Vector:     <", "    Weighted IC Cyc Vec:  <", "    IC saturation vector a:  <",
-      "                         b:  <", "    Adjusted IC vector:  <", "    Proportional ICSATV:  <",
-      "    PICSAT%V: <",          "    CycSATV a: <",           "            b: <",
-      "    Proportional CycSATV:  <", "  RELATED SETS / SET-CLASSES:", "    Literal comp: {"};
+  static const char* const prefixes[] = {"Input set: {",
+                                         "  SET PROPERTIES:",
+                                         "    IC vector:  <",
+                                         "    VTICS:  <",
+                                         "    Fragmentation of 1-cycle:  [",
+                                         "    Fragmentation of 2-cycles: [",
+                                         "    Fragmentation of 3-cycles: [",
+                                         "    Fragmentation of 4-cycles: [",
+                                         "    Fragmentation of 5-cycle:  [",
+                                         "    Fragmentation of 6-cycles: [",
+                                         "    IC Cycle Vector:     <",
+                                         "    Weighted IC Cyc Vec:  <",
+                                         "    IC saturation vector a:  <",
+                                         "                         b:  <",
+                                         "    Adjusted IC vector:  <",
+                                         "    Proportional ICSATV:  <",
+                                         "    PICSAT%V: <",
+                                         "    CycSATV a: <",
+                                         "            b: <",
+                                         "    Proportional CycSATV:  <",
+                                         "  RELATED SETS / SET-CLASSES:",
+                                         "    Literal comp: {"};
   ++r.at;
   for (const char* prefix : prefixes) {
     if (!r.more() || !startswith(r.peek(), prefix)) {
@@ -217,7 +256,8 @@ void checktransformations(reportfile& r) {
 // Entry 7: the heading, the transpositions and the 223 rows of the chart.
 void checkchart(reportfile& r) {
   ++r.at;
-  if (!r.more() || !startswith(r.peek(), std::string(16, ' ').c_str())) r.fail("chart: no transpositions");
+  if (!r.more() || !startswith(r.peek(), std::string(16, ' ').c_str()))
+    r.fail("chart: no transpositions");
   ++r.at;
   for (int row = 0; row < 223; ++row, ++r.at) {
     if (!r.more() || r.peek().size() != 16 + 48 || r.peek()[0] != '[' ||
