@@ -22,6 +22,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -174,7 +175,7 @@ bool endswith(const std::string& s, const char* suffix) {
 }
 
 const std::string asterisks(60, '*');
-const std::string setrule = std::string(39, '<') + std::string(39, '>');
+const std::string setrule = std::string(39, '<') + std::string(38, '>');
 
 // "****", the centred name line, "****", an empty line.
 void checkbanner(reportfile& r) {
@@ -268,6 +269,74 @@ void checkchart(reportfile& r) {
   }
 }
 
+// The lines of entries 2, 3, 4 and 6 outside the set-list comparisons: each
+// must be whole.  A value is written with three decimals; nan or inf would
+// be a wrong result, not a value.
+#define SET "\\[[0-9ab]*\\]"
+#define LABEL "[0-9]+-z?[0-9]+"
+#define VALUE "[0-9]+\\.[0-9]{3}"
+#define ZPART "(    Z = " SET " \\(" LABEL "\\))?"
+const std::regex linepatterns[] = {
+    // entries 2 and 3: headings, rows, empty results
+    std::regex("(Non-overlapping |Overlapping |All |[0-9]+-note )(combinations|supersets|subsets) "
+               "of (not )?" SET "(, (not )?" SET ")*"),
+    std::regex(" *[0-9]*  " SET " *" LABEL " +<[0-9a-f]{6}>" ZPART),
+    std::regex(" *[0-9]+  " SET " +" LABEL " +max-[0-9]+ +min\\+[0-9]+"),
+    std::regex("    " SET " +" LABEL " +"),
+    std::regex("There are no combinations that fit this category"),
+    std::regex("  None mutually included"),
+    // entry 4
+    std::regex("([0-9]+-note|All) sets with interval-class vector: <[0-9a-fx]{6}>"),
+    std::regex("Sorry, there are no matching sets"),
+    // entry 6: the matrix and the comparison with every set class
+    std::regex("[ -~]+ comparison matrix"),
+    std::regex(" {16}([0-9]+ +)+"),
+    std::regex(" ?[0-9]+\\. " SET " +(" VALUE "  )+"),
+    std::regex("[ -~]+ relations to set class " SET ":"),
+    std::regex("(" VALUE "| {5,})  " SET " *" LABEL " +<[0-9a-f]{6}>" ZPART),
+    std::regex("[0-9]+ distinct [ -~]+ values"),
+};
+
+bool knownline(const std::string& s) {
+  for (const std::regex& pattern : linepatterns) {
+    if (std::regex_match(s, pattern)) return true;
+  }
+  return false;
+}
+
+// A set-list comparison: the file name(s), 29 asterisks, per row its header
+// (and its values), average and extremes, then the final average.
+void checksetlist(reportfile& r) {
+  static const std::regex rowheader(" *[0-9]+\\. " SET "( compared to:|     " LABEL ")");
+  // Against an empty second list a row has no values at all.
+  static const std::regex values("     ([0-9]+\\. " SET ":  " VALUE "(,   |$))*");
+  static const std::regex rowaverage("     Average [ -~]+ value:  " VALUE);
+  static const std::regex extremes("     Smallest comparison value:  " VALUE
+                                   "     Largest comparison value:   " VALUE);
+  static const std::regex finalaverage("Average [ -~]+ value:  " VALUE);
+  r.at += 2;
+  while (r.more() && std::regex_match(r.peek(), rowheader)) {
+    ++r.at;
+    while (r.more() && std::regex_match(r.peek(), values)) ++r.at;
+    if (!r.more() || !std::regex_match(r.peek(), rowaverage)) {
+      r.fail("set list: row without its average");
+      return;
+    }
+    ++r.at;
+    if (!r.more() || !std::regex_match(r.peek(), extremes)) {
+      r.fail("set list: row without its extremes");
+      return;
+    }
+    ++r.at;
+    if (r.more() && r.peek().empty()) ++r.at;
+  }
+  if (!r.more() || !std::regex_match(r.peek(), finalaverage)) {
+    r.fail("set list: no final average");
+    return;
+  }
+  ++r.at;
+}
+
 int checkreport(const char* name, bool required) {
   std::ifstream file(name, std::ios::binary);
   if (!file) {
@@ -297,7 +366,10 @@ int checkreport(const char* name, bool required) {
       checktransformations(r);
     } else if (startswith(s, "                T           TnI")) {
       checkchart(r);
+    } else if (r.at + 1 < r.lines.size() && r.lines[r.at + 1] == std::string(29, '*')) {
+      checksetlist(r);
     } else {
+      if (!s.empty() && !knownline(s)) r.fail("a line of no result block: \"" + s + "\"");
       ++r.at;
       continue;
     }
