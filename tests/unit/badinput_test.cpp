@@ -24,9 +24,14 @@ struct console {
 
 int primealg = 0;
 
+// A string literal with its NUL bytes, whole.
+template <std::size_t N>
+std::string bytes(const char (&text)[N]) {
+  return std::string(text, N - 1);
+}
+
 TEST(ReadFileName, WindowsLineEndNulAndHighBytes) {
-  console c(std::string("report.txt\r\n") + std::string("rep\0ort\n", 8) + "caf\xc3\xa9\n" +
-            "tab\t\r\t\n");
+  console c(std::string("report.txt\r\n") + bytes("rep\0ort\n") + "caf\xc3\xa9\n" + "tab\t\r\t\n");
   char name[30];
   EXPECT_EQ(readfilename(name), 10);
   EXPECT_EQ(std::string(name), "report.txt");
@@ -59,7 +64,7 @@ TEST(GetAnswer, NumbersBeyondIntNeverWrapIntoRange) {
 }
 
 TEST(GetAnswer, SignsNulAndHighBytesAreNoAnswers) {
-  console c(std::string("-3\n+3\n\0\n\xff\n\xe9t\n3\n", 19));
+  console c(bytes("-3\n+3\n\0\n\xff\n\xe9t\n3\n"));
   EXPECT_EQ(getanswer(0, 7, &primealg), 3);
   std::string expected;
   for (int i = 0; i < 5; ++i) expected += "I'm sorry, did you say something?  ";
@@ -67,7 +72,7 @@ TEST(GetAnswer, SignsNulAndHighBytesAreNoAnswers) {
 }
 
 TEST(GetYn, WindowsLineEndsAndOddBytes) {
-  console c(std::string("\xffy\n\0n\ny\r\nn\r\n", 13));
+  console c(bytes("\xffy\n\0n\ny\r\nn\r\n"));
   EXPECT_EQ(getyn(&primealg), 1);
   EXPECT_EQ(getyn(&primealg), 0);
   EXPECT_EQ(c.out.str(),
@@ -84,10 +89,9 @@ TEST(QuitNow, WindowsLineEnd) {
 
 TEST(ReadSet, OddBytesAreRefusedOneByOne) {
   console c(
-      std::string("0\xff"
-                  "1\0"
-                  "4\r\n",
-                  7));
+      bytes("0\xff"
+            "1\0"
+            "4\r\n"));
   bitvec s = 0;
   readset(&s);
   EXPECT_EQ(s, pcs("014"));
@@ -120,7 +124,7 @@ TEST(Ungetch, AFullStackComplainsAndReadingGoesOn) {
 }
 
 TEST(FGetInt, GarbageSignsAndNulEndTheList) {
-  std::istringstream a(std::string("19\n\0\n133\n", 9));
+  std::istringstream a(bytes("19\n\0\n133\n"));
   EXPECT_EQ(fgetint(a), 19);
   EXPECT_EQ(fgetint(a), -1);
   std::istringstream b("19\n-5\n7\n");
