@@ -114,6 +114,13 @@ TEST(ReadSet, LineLongerThanAnyBuffer) {
   EXPECT_EQ(c.out.str(), "");
 }
 
+TEST(Screen, TextLongerThanALineArrivesWhole) {
+  console c("");
+  const std::string name(1000, 'a');
+  screen("\"%s\" could not be opened\n", name.c_str());
+  EXPECT_EQ(c.out.str(), "\"" + name + "\" could not be opened\n");
+}
+
 TEST(Ungetch, AFullStackComplainsAndReadingGoesOn) {
   console c("5\n");
   for (int i = 0; i < 100; ++i) ungetch('\n');
