@@ -166,8 +166,26 @@ void skipline(std::istream& stream) {
   while (c != '\n' && c != -1) c = getcharacter(stream);
 }
 
+namespace {
+
+// After a name that filled all 29 places: the line end that follows it at
+// once belongs to the name's line, not to the next prompt.
+void droplineend() {
+  const int c = rawchar(*in);
+  if (c == '\n') return;
+  if (c == '\r') {
+    const int next = rawchar(*in);
+    if (next == '\n') return;
+    ungetch(next);
+  }
+  ungetch(c);
+}
+
+}  // namespace
+
 int readfilename(char name[30]) {
   int length = getline2(*in, name, 30);
+  if (length == 29 && name[28] != '\n') droplineend();
   // No file name holds a NUL: the name ends at the first one.
   length = static_cast<int>(std::strlen(name));
   // A carriage return is the first half of a Windows line end, never meant

@@ -54,6 +54,19 @@ TEST(ReadFileName, LongNameLeavesTheRestForTheNextPrompt) {
   EXPECT_EQ(c.out.str(), "I'm sorry, did you say something?  I'm sorry, did you say something?  ");
 }
 
+TEST(ReadFileName, TwentyNineCharactersTakeTheirLineEndAlong) {
+  const std::string name(29, 'n');
+  console c(name + "\n" + name + "\r\n" + name + "\r2\n");
+  char typed[30];
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(readfilename(typed), 29);
+    EXPECT_EQ(std::string(typed), name);
+  }
+  // A lone carriage return is no line end: what follows it stays.
+  EXPECT_EQ(getanswer(0, 7, &primealg), 2);
+  EXPECT_EQ(c.out.str(), "");
+}
+
 TEST(GetAnswer, NumbersBeyondIntNeverWrapIntoRange) {
   // 2^32 + 6 and 2^64 + 9 would wrap to 6 and 9 in a plain int.
   console c("4294967302\n18446744073709551625\n99999999999999999999999999\n6\n");
