@@ -168,17 +168,23 @@ void skipline(std::istream& stream) {
 
 namespace {
 
-// After a name that filled all 29 places: the line end that follows it at
-// once belongs to the name's line, not to the next prompt.
-void droplineend() {
-  const int c = rawchar(*in);
-  if (c == '\n') return;
-  if (c == '\r') {
-    const int next = rawchar(*in);
-    if (next == '\n') return;
-    ungetch(next);
+// The next character of the console without taking it, or -1 when none is
+// at hand (end of input, or the line editor would have to ask for a line).
+int peekconsole() {
+  if (editing) {
+    return editedpos < editedline.size() ? static_cast<unsigned char>(editedline[editedpos]) : -1;
   }
-  ungetch(c);
+  const int c = in->peek();
+  return c == std::char_traits<char>::eof() ? -1 : c;
+}
+
+// After a name that filled all 29 places: the line end that follows it at
+// once belongs to the name's line, not to the next prompt.  Nothing is
+// pushed back, so that no character waits on the push-back stack while a
+// set-list file is read.
+void droplineend() {
+  if (peekconsole() == '\r') consolechar();
+  if (peekconsole() == '\n') consolechar();
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ TEST(ReadFileName, TwentyNineCharactersTakeTheirLineEndAlong) {
     EXPECT_EQ(readfilename(typed), 29);
     EXPECT_EQ(std::string(typed), name);
   }
-  // A lone carriage return is no line end: what follows it stays.
+  // A lone carriage return, a blank to every reader, goes too; what follows stays.
   EXPECT_EQ(getanswer(0, 7, &primealg), 2);
   EXPECT_EQ(c.out.str(), "");
 }
