@@ -41,22 +41,26 @@ bench:
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	./$(BENCH_BUILD)/bench/pelantorbench
 
-# A fuzz campaign on both cores (clang, libFuzzer, ASan + UBSan): the seeds
-# are the transcript scripts and the regression inputs; new inputs gather in
-# $(FUZZ_BUILD)/corpus, findings in $(FUZZ_BUILD)/artifacts.  It stops at
-# the first crash, sanitizer report, timeout (1 s) or memory blow-up.
+# A fuzz campaign on both cores (clang, libFuzzer, ASan + UBSan): one
+# fuzzing process per core, each for FUZZ_TIME seconds.  The seeds are the
+# transcript scripts and the regression inputs; new inputs gather in
+# $(FUZZ_BUILD)/corpus, findings (crash, sanitizer report, a run over 1 s,
+# memory blow-up) in $(FUZZ_BUILD)/artifacts, each process's log in
+# $(FUZZ_BUILD)/fuzz-N.log.
 fuzz:
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DPELANTOR_FUZZ=ON -DPELANTOR_TESTS=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	rm -rf $(FUZZ_BUILD)/seeds
+	rm -rf $(FUZZ_BUILD)/seeds $(FUZZ_BUILD)/fuzz-*.log
 	mkdir -p $(FUZZ_BUILD)/seeds $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/artifacts
 	cp tests/transcripts/*.in $(FUZZ_BUILD)/seeds/
 	find fuzz/regressions -type f ! -name '*.md' -exec cp {} $(FUZZ_BUILD)/seeds/ \;
-	$(abspath $(FUZZ_BUILD))/fuzz/dialoguefuzz -fork=$(JOBS) -timeout=1 -max_len=4096 \
-	  -ignore_timeouts=0 -ignore_ooms=0 -ignore_crashes=0 -max_total_time=$(FUZZ_TIME) \
-	  -dict=$(abspath fuzz/dialogue.dict) -artifact_prefix=$(abspath $(FUZZ_BUILD)/artifacts)/ \
-	  $(FUZZ_FLAGS) $(abspath $(FUZZ_BUILD)/corpus) $(abspath $(FUZZ_BUILD)/seeds)
+	cd $(FUZZ_BUILD) && ./fuzz/dialoguefuzz -jobs=$(JOBS) -workers=$(JOBS) -timeout=1 \
+	  -max_len=4096 -max_total_time=$(FUZZ_TIME) -dict=$(abspath fuzz/dialogue.dict) \
+	  -artifact_prefix=$(abspath $(FUZZ_BUILD)/artifacts)/ $(FUZZ_FLAGS) corpus seeds
+	@for log in $(FUZZ_BUILD)/fuzz-*.log; do echo "$$log:"; grep -E '^#[0-9]+' $$log | tail -n 1; \
+	  grep -E 'ERROR|WARNING|timeout|Test unit written' $$log || true; done
+	@test -z "$$(ls -A $(FUZZ_BUILD)/artifacts)" || { echo "findings in $(FUZZ_BUILD)/artifacts"; exit 1; }
 
 # Line coverage of the program's code by the whole test suite (gcov build,
 # gcovr report; HTML in $(COVERAGE_BUILD)/coverage.html).

@@ -45,8 +45,10 @@ void removescratch() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  char name[] = "/tmp/pelantor-fuzz-XXXXXX";
-  if (mkdtemp(name) == nullptr) std::abort();
+  // A folder in memory where there is one: every run writes files.
+  std::string name = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+  name += "/pelantor-fuzz-XXXXXX";
+  if (mkdtemp(name.data()) == nullptr) std::abort();
   scratch = name;
   home = std::filesystem::current_path();
   std::atexit(removescratch);
