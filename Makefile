@@ -56,7 +56,7 @@ fuzz:
 	cp tests/transcripts/*.in $(FUZZ_BUILD)/seeds/
 	find fuzz/regressions -type f ! -name '*.md' -exec cp {} $(FUZZ_BUILD)/seeds/ \;
 	cd $(FUZZ_BUILD) && ./fuzz/dialoguefuzz -jobs=$(JOBS) -workers=$(JOBS) -timeout=1 \
-	  -max_len=4096 -max_total_time=$(FUZZ_TIME) -dict=$(abspath fuzz/dialogue.dict) \
+	  -max_len=1024 -max_total_time=$(FUZZ_TIME) -dict=$(abspath fuzz/dialogue.dict) \
 	  -artifact_prefix=$(abspath $(FUZZ_BUILD)/artifacts)/ $(FUZZ_FLAGS) corpus seeds
 	@for log in $(FUZZ_BUILD)/fuzz-*.log; do echo "$$log:"; grep -E '^#[0-9]+' $$log | tail -n 1; \
 	  grep -E 'ERROR|WARNING|timeout|Test unit written' $$log || true; done
