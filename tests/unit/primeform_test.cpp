@@ -1,7 +1,8 @@
+#include "core/primeform.h"
+
 #include <gtest/gtest.h>
 
 #include "core/intervals.h"
-#include "core/primeform.h"
 
 namespace {
 
@@ -18,7 +19,9 @@ operatorresult prime(bitvec set, int alg) {
 }
 
 // The set the reported operator makes of the form.
-bitvec apply(const operatorresult& r) { return calc(r.form, r.flag == 1 ? 1 : 0, r.n); }
+bitvec apply(const operatorresult& r) {
+  return calc(r.form, r.flag == 1 ? 1 : 0, r.n);
+}
 
 TEST(PrimeForm, WorkedExamples) {
   const operatorresult a = prime(pcs("014"), rahn);
@@ -61,6 +64,33 @@ TEST(PrimeForm, ForteDiffersOnSixClasses) {
     if (primeform(s, rahn) != primeform(s, forte) && primeform(s, rahn) == s) ++differing;
   }
   EXPECT_EQ(differing, 6);
+}
+
+TEST(PrimeForm, ForteFormsOfTheSixClassesAndTheirOffsets) {
+  struct expected {
+    bitvec rahnform, forteform;
+    int d;
+  };
+  const expected classes[] = {
+      {pcs("01568"), pcs("01378"), 5},     {pcs("023679"), pcs("013689"), 6},
+      {pcs("014579"), pcs("013589"), 4},   {pcs("0145679"), pcs("0123589"), 4},
+      {pcs("0125679"), pcs("0124789"), 5}, {pcs("0134578a"), pcs("0124579a"), 3},
+  };
+  for (const expected& e : classes) {
+    // The Rahn form itself is T d of the Forte form.
+    const operatorresult f = prime(e.rahnform, forte);
+    EXPECT_EQ(f.form, e.forteform) << "set " << e.rahnform;
+    EXPECT_EQ(f.flag, 0) << "set " << e.rahnform;
+    EXPECT_EQ(f.n, e.d) << "set " << e.rahnform;
+    EXPECT_EQ(prime(e.forteform, rahn).form, e.rahnform) << "set " << e.forteform;
+  }
+  // 6-z29 and 8-26 are inversionally symmetric: never reported inverted.
+  for (bitvec s = 1; s < 4096; ++s) {
+    const bitvec p = primeform(s, rahn);
+    if (p == pcs("023679") || p == pcs("0134578a")) {
+      EXPECT_EQ(prime(s, forte).flag, 0) << "set " << s;
+    }
+  }
 }
 
 class PrimeFormAlgorithm : public testing::TestWithParam<int> {};
