@@ -1,13 +1,21 @@
 # One-word entries: make run, make test, make bench, make format,
-# make install, make package.
+# make install, make package, make fuzz, make coverage, make valgrind.
 JOBS ?= 2
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 PACKAGE_BUILD ?= build-package
 PREFIX ?= /usr/local
+FUZZ_BUILD ?= build-fuzz
+COVERAGE_BUILD ?= build-coverage
+VALGRIND_BUILD ?= build-valgrind
+# Length of a fuzz campaign in seconds, and extra libFuzzer flags
+# (e.g. FUZZ_FLAGS=-runs=100000).
+FUZZ_TIME ?= 600
+FUZZ_FLAGS ?=
 
-.PHONY: all run build test test-plain test-asan bench format install package clean
+.PHONY: all run build test test-plain test-asan bench format install package clean fuzz coverage \
+	valgrind
 
 all: build
 
@@ -33,6 +41,46 @@ bench:
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	./$(BENCH_BUILD)/bench/pelantorbench
 
+# A fuzz campaign on both cores (clang, libFuzzer, ASan + UBSan): one
+# fuzzing process per core, each for FUZZ_TIME seconds.  The seeds are the
+# transcript scripts and the regression inputs; new inputs gather in
+# $(FUZZ_BUILD)/corpus, findings (crash, sanitizer report, a run over 1 s,
+# memory blow-up) in $(FUZZ_BUILD)/artifacts, each process's log in
+# $(FUZZ_BUILD)/fuzz-N.log.
+fuzz:
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DPELANTOR_FUZZ=ON -DPELANTOR_TESTS=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	rm -rf $(FUZZ_BUILD)/seeds $(FUZZ_BUILD)/fuzz-*.log
+	mkdir -p $(FUZZ_BUILD)/seeds $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/artifacts
+	cp tests/transcripts/*.in $(FUZZ_BUILD)/seeds/
+	find fuzz/regressions -type f ! -name '*.md' -exec cp {} $(FUZZ_BUILD)/seeds/ \;
+	cd $(FUZZ_BUILD) && ./fuzz/dialoguefuzz -jobs=$(JOBS) -workers=$(JOBS) -timeout=1 \
+	  -max_len=1024 -max_total_time=$(FUZZ_TIME) -dict=$(abspath fuzz/dialogue.dict) \
+	  -artifact_prefix=$(abspath $(FUZZ_BUILD)/artifacts)/ $(FUZZ_FLAGS) corpus seeds
+	@for log in $(FUZZ_BUILD)/fuzz-*.log; do echo "$$log:"; grep -E '^#[0-9]+' $$log | tail -n 1; \
+	  grep -E 'ERROR|WARNING|timeout|Test unit written' $$log || true; done
+	@test -z "$$(ls -A $(FUZZ_BUILD)/artifacts)" || { echo "findings in $(FUZZ_BUILD)/artifacts"; exit 1; }
+
+# Line coverage of the program's code by the whole test suite (gcov build,
+# gcovr report; HTML in $(COVERAGE_BUILD)/coverage.html).
+coverage:
+	cmake -S . -B $(COVERAGE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=--coverage \
+	  -DCMAKE_EXE_LINKER_FLAGS=--coverage
+	cmake --build $(COVERAGE_BUILD) -j $(JOBS)
+	find $(COVERAGE_BUILD) -name '*.gcda' -delete
+	ctest --test-dir $(COVERAGE_BUILD) -j $(JOBS) --output-on-failure
+	gcovr -r . --object-directory $(COVERAGE_BUILD) --exclude-directories '.*/CMakeFiles/[0-9.]+' \
+	  --filter '(core|console|features|similarity|help)/' \
+	  --txt - --html-details $(COVERAGE_BUILD)/coverage.html --print-summary
+
+# The transcript tests with every run of the program under valgrind's
+# memcheck: any memory error or leak fails the test.
+valgrind:
+	cmake -S . -B $(VALGRIND_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELANTOR_VALGRIND=ON
+	cmake --build $(VALGRIND_BUILD) -j $(JOBS)
+	ctest --test-dir $(VALGRIND_BUILD) -j $(JOBS) --output-on-failure -R '^transcript\.'
+
 # The binary and the manual page under $(PREFIX).
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
@@ -47,4 +95,5 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD) $(COVERAGE_BUILD) \
+	  $(VALGRIND_BUILD)

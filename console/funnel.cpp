@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <ostream>
 #include <string>
 
@@ -195,4 +196,9 @@ void flushreport() {
 void closereport() {
   if (outfp != nullptr) std::fclose(outfp);
   outfp = nullptr;
+}
+
+bool isreportfile(const char* name) {
+  std::error_code failed;
+  return outfp != nullptr && std::filesystem::equivalent(name, filename, failed) && !failed;
 }

@@ -36,3 +36,6 @@ void flushreport();
 // Closes the report file, if one is open; the funnel then writes to the
 // screen alone.
 void closereport();
+// True when a report file is open and name names that same file, so that a
+// feature about to overwrite a file can spare the report.
+bool isreportfile(const char* name);

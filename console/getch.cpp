@@ -1,6 +1,7 @@
 #include "console/getch.h"
 
 #include <climits>
+#include <cstring>
 #include <iostream>
 #include <string>
 
@@ -165,9 +166,38 @@ void skipline(std::istream& stream) {
   while (c != '\n' && c != -1) c = getcharacter(stream);
 }
 
+namespace {
+
+// The next character of the console without taking it, or -1 when none is
+// at hand (end of input, or the line editor would have to ask for a line).
+int peekconsole() {
+  if (editing) {
+    return editedpos < editedline.size() ? static_cast<unsigned char>(editedline[editedpos]) : -1;
+  }
+  const int c = in->peek();
+  return c == std::char_traits<char>::eof() ? -1 : c;
+}
+
+// After a name that filled all 29 places: the line end that follows it at
+// once belongs to the name's line, not to the next prompt.  Nothing is
+// pushed back, so that no character waits on the push-back stack while a
+// set-list file is read.
+void droplineend() {
+  if (peekconsole() == '\r') consolechar();
+  if (peekconsole() == '\n') consolechar();
+}
+
+}  // namespace
+
 int readfilename(char name[30]) {
   int length = getline2(*in, name, 30);
-  while (length > 0 && (name[length - 1] == '\n' || name[length - 1] == '\t')) {
+  if (length == 29 && name[28] != '\n') droplineend();
+  // No file name holds a NUL: the name ends at the first one.
+  length = static_cast<int>(std::strlen(name));
+  // A carriage return is the first half of a Windows line end, never meant
+  // as part of the name.
+  while (length > 0 &&
+         (name[length - 1] == '\n' || name[length - 1] == '\t' || name[length - 1] == '\r')) {
     name[--length] = '\0';
   }
   return length;

@@ -36,6 +36,8 @@ int fgetint(std::istream& stream);
 int getline2(std::istream& stream, char* s, int lim);
 // Drops the rest of the current console line, its newline included.
 void skipline(std::istream& stream);
-// Reads a file name line (at most 29 characters) into name[30] and trims
-// trailing newlines and tabs; returns its length.
+// Reads a file name line (at most 29 characters) into name[30], cuts it at
+// a NUL and trims trailing newlines, tabs and carriage returns; returns its
+// length.  The line end right after a name of exactly 29 characters is read
+// with it; of a longer line the rest stays for the next reader.
 int readfilename(char name[30]);

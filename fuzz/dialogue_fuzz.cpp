@@ -5,6 +5,10 @@
 // that typed file names can neither be absolute nor climb out of the folder:
 // a fuzzer must not append to files of the machine.  For every other answer
 // '/' and '_' are the same kind of bad character.
+//
+// The run itself happens inside the scratch folder; between runs the
+// working folder is the one the fuzzer was started in, so that relative
+// corpus, artifact and log paths of libFuzzer keep their meaning.
 
 #include <unistd.h>
 
@@ -13,6 +17,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <ostream>
 #include <sstream>
 #include <string>
 
@@ -21,6 +26,7 @@
 namespace {
 
 std::filesystem::path scratch;
+std::filesystem::path home;
 
 void emptyscratch() {
   std::error_code ignored;
@@ -31,13 +37,22 @@ void emptyscratch() {
   }
 }
 
+void removescratch() {
+  std::error_code ignored;
+  emptyscratch();
+  std::filesystem::remove(scratch, ignored);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  char name[] = "/tmp/pelantor-fuzz-XXXXXX";
-  if (mkdtemp(name) == nullptr) std::abort();
+  // A folder in memory where there is one: every run writes files.
+  std::string name = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+  name += "/pelantor-fuzz-XXXXXX";
+  if (mkdtemp(name.data()) == nullptr) std::abort();
   scratch = name;
-  std::filesystem::current_path(scratch);
+  home = std::filesystem::current_path();
+  std::atexit(removescratch);
   return 0;
 }
 
@@ -46,7 +61,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string typed(reinterpret_cast<const char*>(data), size);
   std::replace(typed.begin(), typed.end(), '/', '_');
   std::istringstream in(typed);
-  std::ostringstream out;
-  if (runprogram(in, out) != 0) std::abort();
+  // The screen goes nowhere: a stream without a buffer drops every write.
+  std::ostream out(nullptr);
+  std::filesystem::current_path(scratch);
+  const int status = runprogram(in, out);
+  std::filesystem::current_path(home);
+  if (status != 0) std::abort();
   return 0;
 }

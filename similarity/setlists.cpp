@@ -3,6 +3,7 @@
 
 #include "similarity/setlists.h"
 
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <vector>
@@ -19,14 +20,33 @@ namespace {
 // The most sets that one comparison takes in, over both files together.
 constexpr int maxlistsets = 222;
 
-// Asks for the name of a file to read with prompt until one opens.
+// Asks for the name of a file to read with prompt until one opens.  A folder
+// opens like a file on some systems but holds no list.
 void openlist(const char* prompt, char name[30], std::ifstream& file) {
   for (;;) {
     screen("%s", prompt);
     readfilename(name);
-    file.open(name);
+    std::error_code failed;
+    if (!std::filesystem::is_directory(name, failed)) file.open(name);
     if (file.is_open()) return;
     file.clear();
+    screen("File could not be opened\n\n");
+  }
+}
+
+// Asks for the name of a file to create until one opens.  The open report
+// file is refused: opening it here would wipe the results it holds.
+void createlist(char name[30], std::ofstream& file) {
+  for (;;) {
+    screen("Please enter a file name to create: ");
+    readfilename(name);
+    if (isreportfile(name)) {
+      screen("\"%s\" is the report file in use; its results would be lost.\n", name);
+    } else {
+      file.open(name);
+      if (file.is_open()) return;
+      file.clear();
+    }
     screen("File could not be opened\n\n");
   }
 }
@@ -155,14 +175,7 @@ void writefinalaverage(int measure, double total, int rows) {
 void getsetlist(int* /*primealg*/) {
   char name[30];
   std::ofstream file;
-  for (;;) {
-    screen("Please enter a file name to create: ");
-    readfilename(name);
-    file.open(name);
-    if (file.is_open()) break;
-    file.clear();
-    screen("File could not be opened\n\n");
-  }
+  createlist(name, file);
   int k = 1;
   screen("\nPlease enter pc set %d or ENTER to return to menu:  ", k++);
   bitvec set;

@@ -2,6 +2,7 @@
 # SCRATCH.  Files in NAME.given/ are copied there first.  Afterwards stdout
 # must equal NAME.out, report.txt must equal NAME.report when that exists,
 # and every file of NAME.expect/ must equal the file of that name in SCRATCH.
+# LAUNCHER, when given, is a command line the program runs under (valgrind).
 get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(name ${SCRIPT} NAME_WE)
 set(base ${dir}/${name})
@@ -12,7 +13,8 @@ if(IS_DIRECTORY ${base}.given)
   file(COPY ${base}.given/ DESTINATION ${SCRATCH})
 endif()
 
-execute_process(COMMAND ${PROGRAM}
+separate_arguments(launcher UNIX_COMMAND "${LAUNCHER}")
+execute_process(COMMAND ${launcher} ${PROGRAM}
   INPUT_FILE ${SCRIPT}
   OUTPUT_FILE ${SCRATCH}/stdout.txt
   ERROR_FILE ${SCRATCH}/stderr.txt
