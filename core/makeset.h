@@ -55,6 +55,7 @@ constexpr bitvec combine(bitvec a, bitvec b) {
 }
 // T1 of the low 12 bits; the exclusion mark is dropped.
 constexpr bitvec rotate(bitvec x) {
+  x &= aggregate;  // the mark must not wrap round into pitch class 1
   return ((x << 1) | (x >> 11)) & aggregate;
 }
 // Tn: n rotations; n of 0 or less returns x unchanged.

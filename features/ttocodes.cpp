@@ -75,7 +75,7 @@ int writecut(bitvec sub, bitvec rest1, bitvec set2, canon ops, int showall) {
       const bitvec rest2 = set2 & compliment(sub2);
       int list2[codelistsize];
       transformset(showall, list2, rest1, rest2, ops.includeI, ops.includeM, ops.includeMI);
-      for (int i = 1; list2[i] != -1 && (showall != 0 || !found); ++i) {
+      for (int i = 1; i < codelistsize && list2[i] != -1 && (showall != 0 || !found); ++i) {
         writesplit(inverseop(c1), sub, sub2, inverseop(list2[i]), rest1, rest2);
         found = true;
         ++count;
@@ -169,8 +169,10 @@ int writemappings(bitvec set1, bitvec set2, const int partitions[7], canon ops, 
   }
   // The search finds the operators that map set2 onto set1; their inverses
   // read from set1 to set2.
+  // A full list (all 48 operators, only for the aggregate) has no -1 after
+  // its last code.
   int count = 0;
-  for (int i = 1; list[i] != -1; ++i) {
+  for (int i = 1; i < codelistsize && list[i] != -1; ++i) {
     writesingle(inverseop(list[i]), set1, set2);
     ++count;
   }

@@ -171,6 +171,12 @@ TEST(SetOperations, Basics) {
   EXPECT_EQ(transpose(pcs("014"), 12), pcs("014"));
   EXPECT_EQ(transpose(pcs("014") | exclusionmark, 12), pcs("014"));
   EXPECT_EQ(inverse(inverse(pcs("0148") | exclusionmark)), pcs("0148"));
+  EXPECT_EQ(rotate(exclusionmark), 0u);
+  EXPECT_EQ(transpose(pcs("2") | exclusionmark, 1), pcs("3"));
+  for (bitvec x = 0; x <= aggregate; ++x) {
+    EXPECT_EQ(rotate(x | exclusionmark), rotate(x)) << "set " << x;
+    EXPECT_EQ(inverse(x | exclusionmark), inverse(x)) << "set " << x;
+  }
   EXPECT_EQ(inverse(pcs("014")), pcs("08b"));
   EXPECT_EQ(compliment(0), 4095u);
   EXPECT_EQ(compliment(4095), 0u);

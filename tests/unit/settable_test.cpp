@@ -1,4 +1,6 @@
 // The set-class table checked from first principles over all 4096 sets.
+#include "core/settable.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -6,7 +8,6 @@
 
 #include "core/intervals.h"
 #include "core/primeform.h"
-#include "core/settable.h"
 
 namespace {
 

@@ -172,6 +172,16 @@ TEST(TransformSet, AggregateFillsTheList) {
   for (int i = 1; i < codelistsize; ++i) EXPECT_EQ(list[i], 100 * ((i - 1) / 12) + (i - 1) % 12);
 }
 
+TEST(WriteMappings, AggregateListsAll48WithoutReadingPastTheList) {
+  int count = 0;
+  const canon everyoperator = {1, 1, 1};
+  const auto single = mappings(aggregate, aggregate, allpartitions, everyoperator, 1, &count);
+  EXPECT_EQ(count, 48);
+  ASSERT_EQ(single.size(), 48u);
+  EXPECT_EQ(single[0], "   T0{0123456789ab} --> {0123456789ab}");
+  EXPECT_EQ(single[47], "   T7MI{0123456789ab} --> {0123456789ab}");
+}
+
 TEST(WriteMappings, ShowAllZeroKeepsFirstOfEachCut) {
   int count = 0;
   // {014} onto {237}: of the two cuts that work, only the first line each.
