@@ -40,6 +40,7 @@ bench:
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DPELANTOR_TESTS=OFF -DPELANTOR_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	./$(BENCH_BUILD)/bench/pelantorbench
+	sh bench/setlistprocess.sh $(BENCH_BUILD)/pelantor
 
 # A fuzz campaign on both cores (clang, libFuzzer, ASan + UBSan): one
 # fuzzing process per core, each for FUZZ_TIME seconds.  The seeds are the
