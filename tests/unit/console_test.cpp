@@ -9,15 +9,9 @@
 #include "console/getch.h"
 #include "console/miscrout.h"
 #include "core/makeset.h"
+#include "tests/unit/consoletest.h"
 
 namespace {
-
-struct console {
-  std::istringstream in;
-  std::ostringstream out;
-  explicit console(const std::string& typed) : in(typed) { setconsole(in, out); }
-  ~console() { setconsole(std::cin, std::cout); }
-};
 
 int primealg = 0;
 

@@ -7,6 +7,7 @@
 
 #include "console/getch.h"
 #include "help/helpfunc.h"
+#include "tests/unit/consoletest.h"
 
 namespace {
 
@@ -24,17 +25,14 @@ const std::string enterprompt = "\nHit 'ENTER' to continue  ";
 // Runs instruct on the given keystrokes and returns what it printed; rest
 // receives whatever input it left unread.
 std::string runinstruct(const std::string& keys, std::string* rest = nullptr) {
-  std::istringstream in(keys);
-  std::ostringstream out;
-  setconsole(in, out);
+  console typed(keys);
   int primealg = 0;
   instruct(&primealg);
   if (rest != nullptr) {
     rest->clear();
-    for (int c; (c = in.get()) != EOF;) rest->push_back(static_cast<char>(c));
+    for (int c; (c = typed.in.get()) != EOF;) rest->push_back(static_cast<char>(c));
   }
-  setconsole(std::cin, std::cout);
-  return out.str();
+  return typed.out.str();
 }
 
 // The screen of one topic, as printed between the topic menu and the ENTER

@@ -5,18 +5,9 @@
 
 #include "console/getch.h"
 #include "core/settable.h"
+#include "tests/unit/consoletest.h"
 
 namespace {
-
-template <typename F>
-std::string written(F write) {
-  std::istringstream in;
-  std::ostringstream out;
-  setconsole(in, out);
-  write();
-  setconsole(std::cin, std::cout);
-  return out.str();
-}
 
 TEST(WriteSc, FillsACellOfTwentyMinusCardinality) {
   EXPECT_EQ(written([] { writesc(pcs("0146")); }), std::string(8, ' ') + "4-z15" + "   ");

@@ -9,6 +9,7 @@
 #include "console/getch.h"
 #include "core/intervals.h"
 #include "core/settable.h"
+#include "tests/unit/consoletest.h"
 
 namespace {
 
@@ -30,16 +31,6 @@ std::vector<int> weights(bitvec set) {
 }
 
 using ints = std::vector<int>;
-
-// Runs a printer on a scratch console and returns what it wrote.
-template <typename F>
-std::string printed(F print) {
-  std::istringstream in;
-  std::ostringstream out;
-  setconsole(in, out);
-  print();
-  return out.str();
-}
 
 TEST(CycleRows, Aggregate) {
   const auto rows = chains(aggregate);
@@ -158,7 +149,7 @@ TEST(CycSATV, SetsOnABoundAreExact) {
   getcompactvector(pcs("012678"), w, 0);
   ASSERT_EQ(w[6], 360);
   getCycSATV(w, 6, 1, a);
-  EXPECT_EQ(printed([&] { printfragvec(a); }).find("min+-"), std::string::npos);
+  EXPECT_EQ(written([&] { printfragvec(a); }).find("min+-"), std::string::npos);
   EXPECT_EQ(a[6], 0.0);
 }
 
@@ -169,22 +160,22 @@ TEST(CycSATV, WeightsPastTheIc4MaximumCountAsOnIt) {
   getCycSATV(w, 12, 1, a);
   getCycSATV(w, 12, 0, b);
   getPCycSATV(w, 12, p);
-  EXPECT_EQ(printed([&] { printfragvec(a); }),
+  EXPECT_EQ(written([&] { printfragvec(a); }),
             "<max-0.00, max-0.00, max-0.00, max-0.00, max-0.00, max-0.00>");
-  EXPECT_EQ(printed([&] { printfragvec(b); }),
+  EXPECT_EQ(written([&] { printfragvec(b); }),
             "<min+0.00, min+0.00, min+0.00, min+0.01, min+0.00, min+0.00>");
-  EXPECT_EQ(printed([&] { printmaxvec(p); }),
+  EXPECT_EQ(written([&] { printmaxvec(p); }),
             "<0.000,   0.000,   0.000,   0.000,   0.000,   0.000>");
 }
 
 TEST(Printers, SignedEncoding) {
   const int v[7] = {0, 0, -1, 3, -4, 12, -13};
-  EXPECT_EQ(printed([&] { printaltvec(v); }), "<max-0, min+0, max-3, min+3, max-12, min+12>");
+  EXPECT_EQ(written([&] { printaltvec(v); }), "<max-0, min+0, max-3, min+3, max-12, min+12>");
   const double f[7] = {0, 0.0, -1.0, 2.64, -(1.44 + 1.0), 0.01, -(0.01 + 1.0)};
-  EXPECT_EQ(printed([&] { printfragvec(f); }),
+  EXPECT_EQ(written([&] { printfragvec(f); }),
             "<max-0.00, min+0.00, max-2.64, min+1.44, max-0.01, min+0.01>");
   const int w[7] = {0, 4750, 120, 0, 1748, 264, 720};
-  EXPECT_EQ(printed([&] { printweighted(w); }), "<47.50, 1.20, 0.00, 17.48, 2.64, 7.20>");
+  EXPECT_EQ(written([&] { printweighted(w); }), "<47.50, 1.20, 0.00, 17.48, 2.64, 7.20>");
 }
 
 TEST(NormalisingTables, AgreeWithTheBounds) {

@@ -8,15 +8,12 @@
 #include "console/getch.h"
 #include "core/primeform.h"
 #include "features/mainmenu.h"
+#include "tests/unit/consoletest.h"
 
 namespace {
 
 std::string info(bitvec set, int primealg) {
-  std::istringstream in;
-  std::ostringstream out;
-  setconsole(in, out);
-  writeinfo(set, primealg);
-  return out.str();
+  return written([=] { writeinfo(set, primealg); });
 }
 
 TEST(WriteInfo, ClassWithZCorrespondent) {

@@ -12,6 +12,7 @@
 #include "core/intervals.h"
 #include "core/settable.h"
 #include "features/ttocodes.h"
+#include "tests/unit/consoletest.h"
 
 namespace {
 
@@ -52,11 +53,7 @@ std::vector<std::string> lines(const std::string& text) {
 // What writemappings wrote, line by line, and the count it returned.
 std::vector<std::string> mappings(bitvec set1, bitvec set2, const int partitions[7], canon ops,
                                   int showall, int* count) {
-  std::istringstream in;
-  std::ostringstream out;
-  setconsole(in, out);
-  *count = writemappings(set1, set2, partitions, ops, showall);
-  return lines(out.str());
+  return lines(written([&] { *count = writemappings(set1, set2, partitions, ops, showall); }));
 }
 
 bool incanon(int op, canon ops) {
@@ -261,12 +258,8 @@ TEST(WriteMappings, RandomPairsAgreeWithDefinition) {
 
 // The chart, checked row by row against a mark recomputed from the rule.
 TEST(MapOntoSelf, EveryRowFollowsTheRule) {
-  std::istringstream in;
-  std::ostringstream out;
-  setconsole(in, out);
   int primealg = 1;  // the chart ignores the algorithm in force
-  mapontoself(&primealg);
-  const auto chart = lines(out.str());
+  const auto chart = lines(written([&] { mapontoself(&primealg); }));
   ASSERT_EQ(chart.size(), 225u);
   EXPECT_EQ(chart[0], "                T           TnI         TnM5        TnM7        ");
   EXPECT_EQ(chart[1], std::string(16, ' ') + "0123456789ab0123456789ab0123456789ab0123456789ab");

@@ -1,0 +1,27 @@
+#pragma once
+// Runs console code on string streams in place of the keyboard and screen.
+
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "console/getch.h"
+
+// While it lives the console reads the typed text and writes into out; the
+// standard streams come back when it goes.
+struct console {
+  std::istringstream in;
+  std::ostringstream out;
+  explicit console(const std::string& typed = "") : in(typed) { setconsole(in, out); }
+  ~console() { setconsole(std::cin, std::cout); }
+  console(const console&) = delete;
+  console& operator=(const console&) = delete;
+};
+
+// What write prints with nothing typed.
+template <typename F>
+std::string written(F write) {
+  console c;
+  write();
+  return c.out.str();
+}
