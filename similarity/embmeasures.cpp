@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <memory>
 
 #include "core/intervals.h"
@@ -74,22 +73,7 @@ int largestsubset(int card1, int card2) {
 // The two-sided saturation comparison of one embedding-table row.  Here an
 // entry below 0 is measured from the most embeddings possible.
 int rowdifference(const int a1[], const int b1[], const int a2[], const int b2[], int r) {
-  int total = 0;
-  if (a1[r] < 0) {
-    const int other = a2[r] < 0 ? a2[r] : b2[r];
-    total += std::abs((-other - 1) - (-a1[r] - 1));
-  } else {
-    const int other = a2[r] > -1 ? a2[r] : b2[r];
-    total += std::abs(other - a1[r]);
-  }
-  if (a2[r] < 0) {
-    const int other = a1[r] < 0 ? a1[r] : b1[r];
-    total += std::abs((-other - 1) - (-a2[r] - 1));
-  } else {
-    const int other = a1[r] > -1 ? a1[r] : b1[r];
-    total += std::abs(other - a2[r]);
-  }
-  return total;
+  return satdistance(a1[r], a2[r], b2[r]) + satdistance(a2[r], a1[r], b1[r]);
 }
 
 }  // namespace

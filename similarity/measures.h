@@ -33,6 +33,18 @@ double csatsim(bitvec set1, bitvec set2);
 double percentsatpercentsim(bitvec set1, bitvec set2);
 double adjpercentsatpercentsim(bitvec set1, bitvec set2);
 double pcycsatsim(bitvec set1, bitvec set2);
+// One side of the two-sided saturation comparison at one slot: mine is the
+// entry of one set's form a; its sign (below 0: measured from the minimum)
+// picks which of the other set's forms, othera or otherb, is measured from
+// the same bound, and the distance between the two is returned.
+template <typename T>
+T satdistance(T mine, T othera, T otherb) {
+  const T other =
+      mine < T(0) ? (othera < T(0) ? othera : otherb) : (othera > T(-1) ? othera : otherb);
+  const T difference = mine < T(0) ? (-other - T(1)) - (-mine - T(1)) : other - mine;
+  return difference < T(0) ? -difference : difference;
+}
+
 // The two-sided comparison of two sets' IC saturation vectors (forms a and
 // b), over the sum of the normalising sums of the two cardinalities.
 double comparevalue(const int a1[7], const int b1[7], const int a2[7], const int b2[7], int card1,

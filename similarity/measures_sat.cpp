@@ -2,9 +2,6 @@
 // extremes their cardinalities allow: the IC saturation vectors, their
 // proportional forms, and the cycle saturation vectors.
 
-#include <cmath>
-#include <cstdlib>
-
 #include "core/intervals.h"
 #include "features/satvectors.h"
 #include "similarity/measures.h"
@@ -62,23 +59,11 @@ double apart(double x, double y) {
 double comparevalue(const int a1[7], const int b1[7], const int a2[7], const int b2[7], int card1,
                     int card2) {
   int total = 0;
+  // Each side lets one set's nearer bound decide which of the other set's
+  // forms is measured from that same bound.
   for (int i = 1; i <= 6; ++i) {
-    // Each side lets one set's nearer bound decide which of the other set's
-    // forms is measured from that same bound.
-    if (a1[i] < 0) {
-      const int other = a2[i] < 0 ? a2[i] : b2[i];
-      total += std::abs((-other - 1) - (-a1[i] - 1));
-    } else {
-      const int other = a2[i] > -1 ? a2[i] : b2[i];
-      total += std::abs(other - a1[i]);
-    }
-    if (a2[i] < 0) {
-      const int other = a1[i] < 0 ? a1[i] : b1[i];
-      total += std::abs((-other - 1) - (-a2[i] - 1));
-    } else {
-      const int other = a1[i] > -1 ? a1[i] : b1[i];
-      total += std::abs(other - a2[i]);
-    }
+    total += satdistance(a1[i], a2[i], b2[i]);
+    total += satdistance(a2[i], a1[i], b1[i]);
   }
   return double(total) / double(sendaltcard(card1) + sendaltcard(card2));
 }
@@ -87,20 +72,8 @@ double comparefragvalue(const double a1[7], const double b1[7], const double a2[
                         const double b2[7], int card1, int card2) {
   double total = 0.0;
   for (int i = 1; i <= 6; ++i) {
-    if (a1[i] < 0.0) {
-      const double other = a2[i] < 0.0 ? a2[i] : b2[i];
-      total += std::fabs((other * -1 - 1) - (a1[i] * -1 - 1));
-    } else {
-      const double other = a2[i] > -1.0 ? a2[i] : b2[i];
-      total += std::fabs(other - a1[i]);
-    }
-    if (a2[i] < 0.0) {
-      const double other = a1[i] < 0.0 ? a1[i] : b1[i];
-      total += std::fabs((other * -1 - 1) - (a2[i] * -1 - 1));
-    } else {
-      const double other = a1[i] > -1.0 ? a1[i] : b1[i];
-      total += std::fabs(other - a2[i]);
-    }
+    total += satdistance(a1[i], a2[i], b2[i]);
+    total += satdistance(a2[i], a1[i], b1[i]);
   }
   return total / (sendpartcard(card1) + sendpartcard(card2));
 }
