@@ -67,6 +67,14 @@ constexpr bool rowsagreewithlocinfo() {
 }
 static_assert(rowsagreewithlocinfo(), "settable rows must match locinfo, sorted by prime");
 
+// The Forte label of a class of c notes: c, "-", "z" if Z-related, ordinal.
+void writelabel(const setentry& row, int c) {
+  writenum(c);
+  mwrite("-");
+  if (row.zpartner != 0) mwrite("z");
+  writenum(static_cast<int>(row.ordinal));
+}
+
 }  // namespace
 
 int binsearch(int first, int last, bitvec prime) {
@@ -123,18 +131,14 @@ int classrow(bitvec set) {
 }
 
 void writeforte(bitvec set) {
-  const setentry& row = settable[classrow(set)];
-  writenum(bitcount(set & aggregate));
-  mwrite("-");
-  if (row.zpartner != 0) mwrite("z");
-  writenum(static_cast<int>(row.ordinal));
+  writelabel(settable[classrow(set)], bitcount(set & aggregate));
 }
 
 void writesc(bitvec set) {
   const int c = bitcount(set & aggregate);
   const setentry& row = settable[classrow(set)];
   spaces(12 - c);
-  writeforte(set);
+  writelabel(row, c);
   if (row.ordinal < 10) spaces(1);
   if (c < 10) spaces(1);
   if (row.zpartner == 0) spaces(1);
