@@ -131,9 +131,7 @@ void writereport(bitvec set, int primealg) {
   mwrite("Input set: ");
   writeasimage(set, primealg);
   mwrite("  Forte label: ");
-  writenum(c);
-  mwrite(entry.zpartner != 0 ? "-z" : "-");
-  writenum(static_cast<int>(entry.ordinal));
+  writeforte(set);
   writeproperties(set);
   writerelated(set, entry, primealg);
   writerule("\n\n");
