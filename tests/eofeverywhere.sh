@@ -10,7 +10,8 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 runs=0
 
-# cut SCRIPT NAME: run the cut script in a fresh copy of the given files.
+# run BASE LABEL: types the cut script at the program in a fresh copy of the
+# files BASE.given/ holds; LABEL names the cut in a failure.
 run() {
   rm -rf "$work/scratch"
   mkdir "$work/scratch"
