@@ -5,6 +5,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "console/signals.h"
 #include "features/mainmenu.h"
 
 namespace {
@@ -48,5 +49,6 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   std::ios::sync_with_stdio(false);
+  catchsignals();
   return runprogram(std::cin, std::cout);
 }

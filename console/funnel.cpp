@@ -188,9 +188,8 @@ void chooseoutpt(int* primealg, int redirect) {
   printnote();
 }
 
-void flushreport() {
+void writereporttodisk() {
   if (outfp != nullptr) std::fflush(outfp);
-  consoleflush();
 }
 
 void closereport() {

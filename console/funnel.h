@@ -31,8 +31,10 @@ void printcompact(const double vec[7]);
 void printtitle();
 // The report-file dialogue; redirect 1 first closes the open report file.
 void chooseoutpt(int* primealg, int redirect);
-// Flushes the report file, if one is open.
-void flushreport();
+// Hands everything written to the report file so far to the system.  The
+// console calls it before screen text leaves the program, so whatever the
+// user has seen is in the report file, whatever happens next.
+void writereporttodisk();
 // Closes the report file, if one is open; the funnel then writes to the
 // screen alone.
 void closereport();

@@ -1,12 +1,18 @@
 #include "console/getch.h"
 
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <string>
 
 #include "console/funnel.h"
 #include "console/lineedit.h"
+#include "console/signals.h"
 
 namespace {
 
@@ -23,6 +29,15 @@ std::ostream* out = &std::cout;
 // without its newline still ends like a line.
 int lastconsolechar = '\n';
 
+// Screen text waits here until the program needs input (or much has
+// gathered); only then does it leave, right after the report file has been
+// handed to the system, so that the screen never runs ahead of the report.
+constexpr std::size_t screenbatch = 1 << 16;
+std::string screentext;
+// Set when the screen could not be written (a closed pipe, a hung-up
+// terminal): the dialogue ends at its next read.
+bool screenlost = false;
+
 // At a terminal with line editing, lines come from the editor, and the
 // unfinished last line of output is held back to become the editor's prompt,
 // so that the editor can redraw it.
@@ -31,16 +46,56 @@ std::string pendingprompt;
 std::string editedline;
 std::size_t editedpos = 0;
 
+void sendscreentext() {
+  writereporttodisk();
+  if (!screentext.empty()) {
+    out->write(screentext.data(), static_cast<std::streamsize>(screentext.size()));
+    screentext.clear();
+  }
+  out->flush();
+  if (!*out) screenlost = true;
+}
+
+// A caught signal, or the loss of the screen, ends the dialogue here.
+void stopifinterrupted() {
+  if (const int sig = pendingsignal(); sig != 0) throw interrupted{sig};
+  if (screenlost) throw interrupted{SIGPIPE};
+}
+
+// Waits until standard input has something to read (or is at its end) or a
+// signal is caught.  A blocking read alone would wait on through a signal.
+void awaitstdin() {
+  const int wakeupfd = signalwakeupfd();
+  if (wakeupfd < 0) return;
+  pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {wakeupfd, POLLIN, 0}};
+  while (pendingsignal() == 0) {
+    if (poll(watched, 2, -1) < 0 && errno != EINTR) return;
+    if (watched[0].revents != 0) return;
+  }
+}
+
 int editedchar() {
   if (editedpos == editedline.size()) {
-    out->flush();
+    sendscreentext();
     const std::string prompt = std::move(pendingprompt);
     pendingprompt.clear();
-    if (!editline(prompt, editedline)) throw inputended{};
+    const bool typed = editline(prompt, editedline);
+    stopifinterrupted();
+    if (!typed) throw inputended{};
     editedline += '\n';
     editedpos = 0;
   }
   return static_cast<unsigned char>(editedline[editedpos++]);
+}
+
+// Before the console input could make the program wait: everything shown so
+// far goes out, and the wait ends early for a signal.
+void beforewaiting() {
+  if (in->rdbuf()->in_avail() > 0) return;
+  sendscreentext();
+  stopifinterrupted();
+  if (in == &std::cin) awaitstdin();
+  stopifinterrupted();
 }
 
 bool isdigitchar(int c) {
@@ -50,7 +105,9 @@ bool isdigitchar(int c) {
 // The next character of the console.  At its end a missing newline is
 // supplied once; after that the dialogue cannot go on.
 int consolechar() {
+  stopifinterrupted();
   if (editing) return editedchar();
+  beforewaiting();
   const int c = in->get();
   if (c == std::char_traits<char>::eof()) {
     if (lastconsolechar != '\n') {
@@ -84,6 +141,8 @@ void setconsole(std::istream& input, std::ostream& output) {
   bufp = 0;
   lastconsolechar = '\n';
   editing = &input == &std::cin && &output == &std::cout && lineeditavailable();
+  screentext.clear();
+  screenlost = false;
   pendingprompt.clear();
   editedline.clear();
   editedpos = 0;
@@ -95,22 +154,21 @@ std::istream& consolein() {
 
 void consolewrite(const char* text, std::size_t length) {
   if (!editing) {
-    out->write(text, static_cast<std::streamsize>(length));
-    return;
+    screentext.append(text, length);
+  } else {
+    pendingprompt.append(text, length);
+    const std::size_t lineend = pendingprompt.rfind('\n');
+    if (lineend == std::string::npos) return;
+    screentext.append(pendingprompt, 0, lineend + 1);
+    pendingprompt.erase(0, lineend + 1);
   }
-  pendingprompt.append(text, length);
-  const std::size_t lineend = pendingprompt.rfind('\n');
-  if (lineend == std::string::npos) return;
-  out->write(pendingprompt.data(), static_cast<std::streamsize>(lineend + 1));
-  pendingprompt.erase(0, lineend + 1);
+  if (screentext.size() >= screenbatch) sendscreentext();
 }
 
 void consoleflush() {
-  if (!pendingprompt.empty()) {
-    out->write(pendingprompt.data(), static_cast<std::streamsize>(pendingprompt.size()));
-    pendingprompt.clear();
-  }
-  out->flush();
+  screentext += pendingprompt;
+  pendingprompt.clear();
+  sendscreentext();
 }
 
 int getcharacter(std::istream& stream) {

@@ -13,14 +13,17 @@ struct inputended {};
 // the end-of-input state.
 void setconsole(std::istream& in, std::ostream& out);
 std::istream& consolein();
-// Writes text to the console (the screen).
+// Writes text to the console (the screen).  It leaves the program when the
+// dialogue waits for input, or at consoleflush, always after the report file
+// has been written to disk up to the same point.
 void consolewrite(const char* text, std::size_t length);
-// Flushes everything written to the console.
+// Sends everything written so far to the report file's disk and the screen.
 void consoleflush();
 
 // The next character: the last one pushed back, else the next of the stream,
 // or -1 at the end of a file.  On the console a missing final newline is
-// supplied once; reading past that throws inputended.
+// supplied once; reading past that throws inputended.  A caught signal or a
+// lost screen throws interrupted (console/signals.h) at the next console read.
 int getcharacter(std::istream& stream);
 // Pushes c back (at most 100 characters are held).
 void ungetch(int c);

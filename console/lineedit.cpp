@@ -1,5 +1,6 @@
 #include "console/lineedit.h"
 
+#include <termios.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,13 +10,38 @@
 #include <editline/readline.h>
 #endif
 
+namespace {
+
+// The terminal's settings before the editor first changed them.
+struct termios original;
+bool remembered = false;
+
+}  // namespace
+
+void restoreterminal() {
+  if (remembered) tcsetattr(STDIN_FILENO, TCSANOW, &original);
+}
+
 #ifdef PELANTOR_HAVE_LIBEDIT
+
+namespace {
+
+void rememberterminal() {
+  if (!remembered) remembered = tcgetattr(STDIN_FILENO, &original) == 0;
+}
+
+}  // namespace
 
 bool lineeditavailable() {
   return isatty(STDIN_FILENO) == 1 && isatty(STDOUT_FILENO) == 1;
 }
 
 bool editline(const std::string& prompt, std::string& line) {
+  rememberterminal();
+  // The program's own handlers see every signal: the editor's would send it
+  // on to the whole process group.  A caught signal interrupts the editor's
+  // read, and it returns.
+  rl_catch_signals = 0;
   char* typed = readline(prompt.c_str());
   if (typed == nullptr) return false;
   line = typed;

@@ -7,5 +7,10 @@
 // True when standard input is a terminal and line editing is built in.
 bool lineeditavailable();
 // Shows prompt, lets the user edit one line and stores it in line without
-// its newline; non-empty lines join the history.  False at end of input.
+// its newline; non-empty lines join the history.  False at end of input, and
+// when a caught signal interrupts the typing.  The first call notes the
+// terminal's settings for restoreterminal.
 bool editline(const std::string& prompt, std::string& line);
+// Puts the terminal back into the state editline first found it in, for an
+// end in the middle of a line; nothing when editline never ran.
+void restoreterminal();

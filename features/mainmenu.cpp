@@ -3,6 +3,7 @@
 #include "console/funnel.h"
 #include "console/getch.h"
 #include "console/miscrout.h"
+#include "console/signals.h"
 #include "features/icvsets.h"
 #include "features/setreport.h"
 #include "features/settransformer.h"
@@ -69,9 +70,6 @@ void runfeature(int answer, settings& s) {
     screen("\n");
     if (answer == -1) continue;
     runfeature(answer, s);
-    // Whatever the feature wrote is safe in the report file even if the
-    // program is killed at the next prompt.
-    flushreport();
   }
 }
 
@@ -86,9 +84,14 @@ int runprogram(std::istream& in, std::ostream& out) {
     chooseoutpt(&s.primealg, 0);
     menuloop(s);
   } catch (const inputended&) {
-    // The input is exhausted: the only way the dialogue ends.
+    // The input is exhausted: the dialogue's normal end.
+  } catch (const interrupted& stop) {
+    // Hung up, terminated, interrupted or cut off from the screen: a set list
+    // being written was closed on the way here; the report file follows.
+    closereport();
+    endbysignal(stop.signal);
   }
-  flushreport();
+  consoleflush();
   closereport();
   return 0;
 }

@@ -30,16 +30,12 @@ int readpair(bitvec* set1, bitvec* set2) {
   }
 }
 
-// Asks a yes/no question until it is answered: after the instruction
-// screens or the algorithm dialogue the question is shown again, so a
-// setting only ever takes the user's own answer.
+// Asks a yes/no question of the defaults menu once.  After '?' or '#' the
+// reader's -1 is kept: it counts as yes, and the menu that follows lets the
+// user answer again.  Scripts of keystrokes rely on this order of questions.
 int askyn(const char* question, int* primealg) {
-  int answer = -1;
-  while (answer == -1) {
-    screen("%s", question);
-    answer = getyn(primealg);
-  }
-  return answer;
+  screen("%s", question);
+  return getyn(primealg);
 }
 
 void askcanon(int* primealg, int* includeI, int* includeM, int* includeMI) {
@@ -62,12 +58,8 @@ void askshowall(int* primealg, int* showall) {
 // the whole set) are searched.
 void askpartitions(int n, int partitions[7], int* primealg) {
   for (int k = 0; k <= n / 2; ++k) {
-    int answer = -1;
-    while (answer == -1) {
-      screen("Do you want to see the %1i + %1i partitions?  ", n - k, k);
-      answer = getyn(primealg);
-    }
-    partitions[k] = answer;
+    screen("Do you want to see the %1i + %1i partitions?  ", n - k, k);
+    partitions[k] = getyn(primealg);
   }
 }
 
@@ -129,8 +121,6 @@ void comparesets(int* primealg, int* includeI, int* includeM, int* includeMI, in
     }
 
     mwrite("\n");
-    // The pair's results are safe in the report file while the user reads.
-    flushreport();
     screen("Type ENTER to continue or \"X\" to exit to main menu:  ");
     const int quit = quitnow();
     screen("\n\n");

@@ -45,7 +45,7 @@ TEST(ReadFileName, LongNameLeavesTheRestForTheNextPrompt) {
   EXPECT_EQ(std::string(name), std::string(29, 'a'));
   // The rest, "b", is read as the next answer and refused like the line after.
   EXPECT_EQ(getanswer(0, 7, &primealg), 2);
-  EXPECT_EQ(c.out.str(), "I'm sorry, did you say something?  I'm sorry, did you say something?  ");
+  EXPECT_EQ(c.shown(), "I'm sorry, did you say something?  I'm sorry, did you say something?  ");
 }
 
 TEST(ReadFileName, TwentyNineCharactersTakeTheirLineEndAlong) {
@@ -58,14 +58,14 @@ TEST(ReadFileName, TwentyNineCharactersTakeTheirLineEndAlong) {
   }
   // A lone carriage return, a blank to every reader, goes too; what follows stays.
   EXPECT_EQ(getanswer(0, 7, &primealg), 2);
-  EXPECT_EQ(c.out.str(), "");
+  EXPECT_EQ(c.shown(), "");
 }
 
 TEST(GetAnswer, NumbersBeyondIntNeverWrapIntoRange) {
   // 2^32 + 6 and 2^64 + 9 would wrap to 6 and 9 in a plain int.
   console c("4294967302\n18446744073709551625\n99999999999999999999999999\n6\n");
   EXPECT_EQ(getanswer(1, 16, &primealg), 6);
-  EXPECT_EQ(c.out.str(),
+  EXPECT_EQ(c.shown(),
             "Answer out of range:  (1 - 16):  Answer out of range:  (1 - 16):  "
             "Answer out of range:  (1 - 16):  ");
 }
@@ -75,14 +75,14 @@ TEST(GetAnswer, SignsNulAndHighBytesAreNoAnswers) {
   EXPECT_EQ(getanswer(0, 7, &primealg), 3);
   std::string expected;
   for (int i = 0; i < 5; ++i) expected += "I'm sorry, did you say something?  ";
-  EXPECT_EQ(c.out.str(), expected);
+  EXPECT_EQ(c.shown(), expected);
 }
 
 TEST(GetYn, WindowsLineEndsAndOddBytes) {
   console c(bytes("\xffy\n\0n\ny\r\nn\r\n"));
   EXPECT_EQ(getyn(&primealg), 1);
   EXPECT_EQ(getyn(&primealg), 0);
-  EXPECT_EQ(c.out.str(),
+  EXPECT_EQ(c.shown(),
             "That's interesting, but I'd really prefer a yes or no answer.  "
             "That's interesting, but I'd really prefer a yes or no answer.  ");
 }
@@ -103,7 +103,7 @@ TEST(ReadSet, OddBytesAreRefusedOneByOne) {
   readset(&s);
   EXPECT_EQ(s, pcs("014"));
   const std::string nul(1, '\0');
-  EXPECT_EQ(c.out.str(),
+  EXPECT_EQ(c.shown(),
             "ERROR -- bad input: \xff is not a pitch-class!\n"
             "ERROR -- bad input: " +
                 nul + " is not a pitch-class!\n");
@@ -118,21 +118,21 @@ TEST(ReadSet, LineLongerThanAnyBuffer) {
   EXPECT_EQ(s, pcs("014"));
   readset(&s);
   EXPECT_EQ(s, pcs("7"));
-  EXPECT_EQ(c.out.str(), "");
+  EXPECT_EQ(c.shown(), "");
 }
 
 TEST(Screen, TextLongerThanALineArrivesWhole) {
   console c("");
   const std::string name(1000, 'a');
   screen("\"%s\" could not be opened\n", name.c_str());
-  EXPECT_EQ(c.out.str(), "\"" + name + "\" could not be opened\n");
+  EXPECT_EQ(c.shown(), "\"" + name + "\" could not be opened\n");
 }
 
 TEST(Ungetch, AFullStackComplainsAndReadingGoesOn) {
   console c("5\n");
   for (int i = 0; i < 100; ++i) ungetch('\n');
   ungetch('x');
-  EXPECT_EQ(c.out.str(), "ungetch:  too many characters\n");
+  EXPECT_EQ(c.shown(), "ungetch:  too many characters\n");
   // The hundred newlines are empty lines to the reader, then the 5.
   EXPECT_EQ(getanswer(0, 7, &primealg), 5);
 }

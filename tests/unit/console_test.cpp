@@ -19,13 +19,13 @@ TEST(GetAnswer, SkipsBlanksAndDropsTheRestOfTheLine) {
   console c("   3\n3abc\n");
   EXPECT_EQ(getanswer(0, 7, &primealg), 3);
   EXPECT_EQ(getanswer(0, 7, &primealg), 3);
-  EXPECT_EQ(c.out.str(), "");
+  EXPECT_EQ(c.shown(), "");
 }
 
 TEST(GetAnswer, ComplainsAndReadsAgain) {
   console c("12\n-1\n\n99999999999999\n5\n");
   EXPECT_EQ(getanswer(0, 7, &primealg), 5);
-  EXPECT_EQ(c.out.str(),
+  EXPECT_EQ(c.shown(),
             "Answer out of range:  (0 - 7):  I'm sorry, did you say something?  "
             "Answer out of range:  (0 - 7):  ");
 }
@@ -34,13 +34,13 @@ TEST(GetAnswer2, TakesXAndHasItsOwnComplaints) {
   console c("X\n13\nq\nx\n");
   EXPECT_EQ(getanswer2(2, 12, &primealg), answerx);
   EXPECT_EQ(getanswer2(2, 12, &primealg), answerx);
-  EXPECT_EQ(c.out.str(), "Answer out of range:  (2 - 12) or type 'x':  Come again?  ");
+  EXPECT_EQ(c.shown(), "Answer out of range:  (2 - 12) or type 'x':  Come again?  ");
 }
 
 TEST(GetAnswer, XIsNoAnswerThere) {
   console c("x\n1\n");
   EXPECT_EQ(getanswer(0, 7, &primealg), 1);
-  EXPECT_EQ(c.out.str(), "I'm sorry, did you say something?  ");
+  EXPECT_EQ(c.shown(), "I'm sorry, did you say something?  ");
 }
 
 TEST(GetYn, FirstLetterCounts) {
@@ -50,7 +50,7 @@ TEST(GetYn, FirstLetterCounts) {
   EXPECT_EQ(getyn(&primealg), 1);
   EXPECT_EQ(getyn(&primealg), 0);
   EXPECT_EQ(getyn(&primealg), 0);
-  EXPECT_EQ(c.out.str(), "That's interesting, but I'd really prefer a yes or no answer.  ");
+  EXPECT_EQ(c.shown(), "That's interesting, but I'd really prefer a yes or no answer.  ");
 }
 
 TEST(GetYn, HashChangesTheAlgorithmAndAsksAgain) {
@@ -118,7 +118,7 @@ TEST(GetLine2, StopsAtTheLimit) {
   EXPECT_EQ(getline2(consolein(), name, 30), 29);
   EXPECT_EQ(std::string(name), std::string(29, 'a'));
   EXPECT_EQ(getanswer(0, 7, &primealg), 7);
-  EXPECT_EQ(c.out.str(), "I'm sorry, did you say something?  ");
+  EXPECT_EQ(c.shown(), "I'm sorry, did you say something?  ");
 }
 
 TEST(ReadFileName, TrimsTrailingNewlinesAndTabsOnly) {
@@ -137,7 +137,7 @@ TEST(ReadSet, SyntaxOfPitchClasses) {
     readset(&s);
     EXPECT_EQ(s, e);
   }
-  EXPECT_EQ(c.out.str(),
+  EXPECT_EQ(c.shown(),
             "ERROR -- bad input: , is not a pitch-class!\n"
             "ERROR -- bad input: , is not a pitch-class!\n"
             "ERROR -- bad input: x is not a pitch-class!\n");
@@ -152,7 +152,7 @@ TEST(ReadSet, ExclusionMarkAndEmptySets) {
   }
   readset(&s);
   EXPECT_EQ(s, pcs("5"));
-  EXPECT_EQ(c.out.str(),
+  EXPECT_EQ(c.shown(),
             "I'm sorry, there's just no point dealing with an empty set.\n  Try again: "
             "I'm sorry, there's just no point dealing with an empty set.\n  Try again: ");
   readsetII(&s);
@@ -199,7 +199,7 @@ TEST(Writers, Formats) {
   const double d[7] = {9, 1.2, 0, 2.645, 0, 0, 47.5};
   printcompact(d);
   spaces(-2);
-  EXPECT_EQ(c.out.str(),
+  EXPECT_EQ(c.shown(),
             "[0148]{0148}not [0148][ab][]{347}{32b}<ccccc6><1x0000>"
             "<1.20, 0.00, 2.65, 0.00, 0.00, 47.50>");
 }

@@ -14,6 +14,12 @@ struct console {
   std::ostringstream out;
   explicit console(const std::string& typed = "") : in(typed) { setconsole(in, out); }
   ~console() { setconsole(std::cin, std::cout); }
+  // Everything written so far (the console holds screen text back until it
+  // needs input).
+  std::string shown() {
+    consoleflush();
+    return out.str();
+  }
   console(const console&) = delete;
   console& operator=(const console&) = delete;
 };
@@ -23,5 +29,5 @@ template <typename F>
 std::string written(F write) {
   console c;
   write();
-  return c.out.str();
+  return c.shown();
 }

@@ -32,7 +32,7 @@ std::string runinstruct(const std::string& keys, std::string* rest = nullptr) {
     rest->clear();
     for (int c; (c = typed.in.get()) != EOF;) rest->push_back(static_cast<char>(c));
   }
-  return typed.out.str();
+  return typed.shown();
 }
 
 // The screen of one topic, as printed between the topic menu and the ENTER
