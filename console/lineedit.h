@@ -4,7 +4,9 @@
 
 #include <string>
 
-// True when standard input is a terminal and line editing is built in.
+// True when standard input and output are both a terminal and line editing
+// is built in.  Output to a file must hold the plain dialogue, prompts
+// included, which the editor would not write there.
 bool lineeditavailable();
 // Shows prompt, lets the user edit one line and stores it in line without
 // its newline; non-empty lines join the history.  False at end of input, and
