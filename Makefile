@@ -9,6 +9,9 @@ PREFIX ?= /usr/local
 FUZZ_BUILD ?= build-fuzz
 COVERAGE_BUILD ?= build-coverage
 VALGRIND_BUILD ?= build-valgrind
+# Extra options for the configuration of the build and of the sanitizer build
+# (CI: CMAKE_OPTIONS=-DPELANTOR_REQUIRE_ALL=ON).
+CMAKE_OPTIONS ?=
 # Length of a fuzz campaign in seconds, and extra libFuzzer flags
 # (e.g. FUZZ_FLAGS=-runs=100000).
 FUZZ_TIME ?= 600
@@ -20,7 +23,7 @@ FUZZ_FLAGS ?=
 all: build
 
 build:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -32,7 +35,7 @@ test-plain: build
 	ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
 
 test-asan:
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPELANTOR_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPELANTOR_SANITIZE=ON $(CMAKE_OPTIONS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) -j $(JOBS) --output-on-failure
 
@@ -86,11 +89,13 @@ valgrind:
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# A Debian package, built without the tests, in $(PACKAGE_BUILD)/.
+# A Debian package, built without the tests, in $(PACKAGE_BUILD)/ (its
+# folders take their modes from the umask).  The test "package" checks the
+# package of a test build with lintian.
 package:
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DPELANTOR_TESTS=OFF
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
-	cd $(PACKAGE_BUILD) && cpack -G DEB
+	cd $(PACKAGE_BUILD) && umask 022 && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,26 +1,37 @@
 #!/bin/sh
-# End of input at every prompt of every feature: each transcript script is
-# cut after each of its lines, and again in the middle of the next line, and
-# every cut script must end the program with status 0, quickly and without a
-# word on stderr.  Usage: eofeverywhere.sh PROGRAM TRANSCRIPTS-FOLDER
+# End of input at every prompt that some transcript reaches: for each
+# transcript script, eofcuts names the points where the program asks at a
+# prompt that no earlier cut has reached.  The script is cut there, after the
+# lines typed so far and again in the middle of the next line, and every cut
+# script must end the program with status 0, quickly and without a word on
+# stderr.  A prompt reached a second time, in this script or another, ends
+# the input the same way, so it is not cut again.
+# Usage: eofeverywhere.sh PROGRAM EOFCUTS TRANSCRIPTS-FOLDER
 program=$1
-folder=$2
+eofcuts=$2
+folder=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
 runs=0
 
-# run BASE LABEL: types the cut script at the program in a fresh copy of the
-# files BASE.given/ holds; LABEL names the cut in a failure.
-run() {
+# scratch BASE: an empty scratch folder with a fresh copy of the files that
+# BASE.given/ holds.
+scratch() {
   rm -rf "$work/scratch"
   mkdir "$work/scratch"
-  if [ -d "$2.given" ]; then cp -R "$2.given/." "$work/scratch/"; fi
+  if [ -d "$1.given" ]; then cp -R "$1.given/." "$work/scratch/"; fi
+}
+
+# run BASE LABEL: types the cut script at the program in the scratch folder
+# of BASE; LABEL names the cut in a failure.
+run() {
+  scratch "$1"
   (cd "$work/scratch" && timeout 20 "$program" <"$work/cut" >/dev/null 2>"$work/err")
   status=$?
   runs=$((runs + 1))
   if [ "$status" -ne 0 ] || [ -s "$work/err" ]; then
-    echo "FAIL: $(basename "$2") cut $3: status $status"
+    echo "FAIL: $(basename "$1") cut $2: status $status"
     head -n 5 "$work/err"
     failures=$((failures + 1))
   fi
@@ -28,19 +39,21 @@ run() {
 
 for script in "$folder"/*.in; do
   base=${script%.in}
-  lines=$(wc -l <"$script")
-  k=0
-  while [ "$k" -le "$lines" ]; do
+  scratch "$base"
+  cuts=$(cd "$work/scratch" && "$eofcuts" "$script" "$work/covered") || {
+    echo "FAIL: $(basename "$base"): the whole script ends with status $?"
+    failures=$((failures + 1))
+  }
+  for k in $cuts; do
     head -n "$k" "$script" >"$work/cut"
-    run "$work/cut" "$base" "after line $k"
+    run "$base" "after line $k"
     # The next line's first character, without its line end.
     next=$(sed -n "$((k + 1))p" "$script" | cut -c 1)
     if [ -n "$next" ]; then
       printf '%s' "$next" >>"$work/cut"
-      run "$work/cut" "$base" "inside line $((k + 1))"
+      run "$base" "inside line $((k + 1))"
     fi
-    k=$((k + 1))
   done
 done
-echo "$runs cut scripts, $failures failures"
+echo "$(wc -l <"$work/covered") prompts, $runs cut scripts, $failures failures"
 [ "$failures" -eq 0 ]
