@@ -5,8 +5,8 @@
 #include <cstring>
 #include <iostream>
 
+#include "app/mainmenu.h"
 #include "console/signals.h"
-#include "features/mainmenu.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <sstream>
 #include <string>
 
+#include "app/mainmenu.h"
 #include "core/settable.h"
-#include "features/mainmenu.h"
 #include "similarity/measures.h"
 
 namespace {

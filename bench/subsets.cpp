@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <sstream>
 
-#include "features/mainmenu.h"
+#include "app/mainmenu.h"
 #include "features/subsetcombine.h"
 
 namespace {

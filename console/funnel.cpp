@@ -1,7 +1,5 @@
 #include "console/funnel.h"
 
-#include <algorithm>
-#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -9,15 +7,13 @@
 #include <ostream>
 #include <string>
 
-#include "console/getch.h"
-#include "console/miscrout.h"
+#include "console/charsource.h"
 
 namespace {
 
 // The report file, or nullptr when results go to the screen alone.
 std::FILE* outfp = nullptr;
-char filename[30];
-int endline = 0;
+std::string filename;
 
 void toscreen(const char* text, std::size_t length) {
   consolewrite(text, length);
@@ -48,32 +44,13 @@ void tofile(const char* text) {
 
 constexpr const char* asterisks = "************************************************************\n";
 
+// The name line is centred in the 60 columns of the asterisk lines.
 void writebanner() {
   tofile(asterisks);
-  spaces((37 - endline) / 2);
-  std::fprintf(outfp, "\"%s\" created by \"Pelantor\"\n", filename);
+  spaces((37 - static_cast<int>(filename.size())) / 2);
+  std::fprintf(outfp, "\"%s\" created by \"Pelantor\"\n", filename.c_str());
   tofile(asterisks);
   tofile("\n");
-}
-
-void printnote() {
-  screen("\nNOTE: Your file, \"%s,\" will appear in the current directory\n", filename);
-  screen("      as a text file.  It should be retrievable using any word processor.\n");
-  screen("      The data may be misaligned if your default font is proportionally\n");
-  screen("      spaced.  Switching to \"Courier,\" \"Monaco,\" or any other non-\n");
-  screen("      proportional font will correct all misalignments.\n\n");
-  screen("\n");
-}
-
-int askforfile(int* primealg) {
-  int answer = -1;
-  while (answer == -1) {
-    screen("Do you want to save your data (without user prompts) in an external file?\n");
-    screen("Type  'Y' or 'N':  ");
-    answer = getyn(primealg);
-    screen("\n");
-  }
-  return answer;
 }
 
 }  // namespace
@@ -145,7 +122,7 @@ void writetransform(bitvec set, int inverted, int t) {
 void printintvec(const int vec[], int lo, int hi) {
   mwrite("<");
   for (int i = lo; i <= hi; ++i) {
-    if (vec[i] == answerx) {
+    if (vec[i] == openentry) {
       mwrite("x");
     } else {
       writehex(vec[i]);
@@ -169,23 +146,13 @@ void printtitle() {
   screen("\n");
 }
 
-void chooseoutpt(int* primealg, int redirect) {
-  if (redirect == 1) closereport();
-  for (;;) {
-    if (askforfile(primealg) == 0) {
-      screen("\n");
-      return;
-    }
-    screen("Please enter a file name to create: ");
-    endline = readfilename(filename);
-    outfp = endline > 0 ? std::fopen(filename, "a") : nullptr;
-    if (outfp != nullptr) break;
-    // The funnel must always have somewhere to write: say why and ask again.
-    screen("Sorry, \"%s\" could not be opened (%s).\n\n", filename,
-           endline > 0 ? std::strerror(errno) : "the name is empty");
-  }
+bool openreport(const char* name) {
+  closereport();
+  outfp = std::fopen(name, "a");
+  if (outfp == nullptr) return false;
+  filename = name;
   writebanner();
-  printnote();
+  return true;
 }
 
 void writereporttodisk() {

@@ -22,15 +22,20 @@ void writeset(bitvec set, int braces);
 // The image of set under Tt (inverted 0) or TtI, in the order of set's own
 // pitch classes, in braces.
 void writetransform(bitvec set, int inverted, int t);
-// "<" vec[lo..hi] as hexadecimal digits (120 as x) ">".
+// An entry of an integer vector left open, written as x.
+inline constexpr int openentry = 120;
+// "<" vec[lo..hi] as hexadecimal digits (openentry as x) ">".
 void printintvec(const int vec[], int lo, int hi);
 // "<" places 1..6 with two decimals, separated by ", " ">".
 void printcompact(const double vec[7]);
 
 // The title banner, screen only.
 void printtitle();
-// The report-file dialogue; redirect 1 first closes the open report file.
-void chooseoutpt(int* primealg, int redirect);
+// Opens the file name for appending as the report file and writes its
+// banner into it; from then on every result goes there too.  False, with
+// errno telling why, when the file cannot be opened: results then go to the
+// screen alone.  An open report file is closed first.
+bool openreport(const char* name);
 // Hands everything written to the report file so far to the system.  The
 // console calls it before screen text leaves the program, so whatever the
 // user has seen is in the report file, whatever happens next.

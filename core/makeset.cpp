@@ -3,8 +3,8 @@
 #include <bit>
 #include <string_view>
 
+#include "console/charsource.h"
 #include "console/funnel.h"
-#include "console/getch.h"
 
 namespace {
 

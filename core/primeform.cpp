@@ -1,8 +1,5 @@
 #include "core/primeform.h"
 
-#include "console/funnel.h"
-#include "console/miscrout.h"
-
 namespace {
 
 // The six classes whose prime forms differ between the two algorithms:
@@ -65,17 +62,4 @@ bitvec primeform(bitvec set, int alg) {
   int flag = 0;
   int n = 0;
   return primeform(set, &flag, &n, alg);
-}
-
-void changesetnum(int* primealg) {
-  int answer = -1;
-  while (answer == -1) {
-    screen("\nPlease type '1' for 'Rahn' type prime forms\n");
-    screen("                (least packed to the right)\n");
-    screen("       type '2' for 'Forte' type prime forms\n");
-    screen("                (most packed to the left)\n\nCommand:  ");
-    answer = getanswer(1, 2, primealg);
-  }
-  *primealg = answer - 1;
-  screen("\n");
 }

@@ -1,6 +1,5 @@
 #pragma once
-// Prime forms by Rahn's and Forte's algorithms, and the dialogue that
-// switches between them.
+// Prime forms by Rahn's and Forte's algorithms.
 
 #include "core/makeset.h"
 
@@ -14,6 +13,3 @@ inline constexpr int forte = 1;
 bitvec primeform(bitvec set, int* inversionflag, int* transposition, int alg);
 // The prime form alone.
 bitvec primeform(bitvec set, int alg);
-
-// Asks which algorithm to use and stores 0 (Rahn) or 1 (Forte).
-void changesetnum(int* primealg);

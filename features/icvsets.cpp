@@ -1,39 +1,36 @@
 #include "features/icvsets.h"
 
+#include <string>
+
 #include "console/funnel.h"
-#include "console/miscrout.h"
 #include "core/intervals.h"
 #include "core/primeform.h"
 #include "core/settable.h"
+#include "features/prompts.h"
 #include "features/setreport.h"
 
 namespace {
 
 // 2..12, or answerx for every cardinality.
-int askcardinality(int* primealg) {
-  int card = -1;
-  while (card == -1) {
-    screen("What cardinality set would you like to create?\n");
-    screen("  (type \"x\" if you would like to see all sets that match)\n\n");
-    screen("Cardinality (2-12):  ");
-    card = getanswer2(2, 12, primealg);
-    screen("\n");
-  }
-  return card;
+int askcardinality(session& s) {
+  return ask(s,
+             "What cardinality set would you like to create?\n"
+             "  (type \"x\" if you would like to see all sets that match)\n"
+             "\n"
+             "Cardinality (2-12):  ",
+             numberorx(2, 12), "\n");
 }
 
 // Slots 1..6 of want: the wanted count of each interval class, or answerx
 // for an open place.  A numeric cardinality bounds each count by what sets of
 // that size can hold.
-void askvector(int card, int want[7], int* primealg) {
+void askvector(int card, int want[7], session& s) {
   for (int i = 1; i <= 6; ++i) {
     const int lo = card == answerx ? 0 : sendicmin(card, i);
     const int hi = card == answerx ? 12 : sendicmax(card, i);
-    want[i] = -1;
-    while (want[i] == -1) {
-      screen("Enter desired interval-class %1i content ('x' to leave open):  ", i);
-      want[i] = getanswer2(lo, hi, primealg);
-    }
+    const std::string question =
+        "Enter desired interval-class " + std::to_string(i) + " content ('x' to leave open):  ";
+    want[i] = ask(s, question, numberorx(lo, hi));
   }
   screen("\n");
 }
@@ -49,11 +46,11 @@ bool matches(bitvec set, const int want[7]) {
 
 }  // namespace
 
-void createbyivec(int* primealg) {
+void findsetsbyicvector(session& s) {
   for (;;) {
-    const int card = askcardinality(primealg);
+    const int card = askcardinality(s);
     int want[7] = {};
-    askvector(card, want, primealg);
+    askvector(card, want, s);
 
     if (card == answerx) {
       mwrite("All ");
@@ -73,16 +70,13 @@ void createbyivec(int* primealg) {
       if (!matches(prime, want)) continue;
       ++found;
       mwrite("  ");
-      writeset(primeform(prime, *primealg), 0);
-      writeinfo(prime, *primealg);
+      writeset(primeform(prime, s.primeformalgorithm), 0);
+      writeinfo(prime, s.primeformalgorithm);
       mwrite("\n");
     }
     if (found == 0) mwrite("Sorry, there are no matching sets\n");
 
     mwrite("\n");
-    screen("Type ENTER to continue or \"X\" to exit to main menu:  ");
-    const int quit = quitnow();
-    screen("\n\n");
-    if (quit != 0) return;
+    if (askexittomenu()) return;
   }
 }

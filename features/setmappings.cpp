@@ -1,9 +1,8 @@
-// Main-menu entry 7: the chart of every set class against the 48 operators.
+#include "features/setmappings.h"
 
 #include "console/funnel.h"
 #include "core/intervals.h"
 #include "core/settable.h"
-#include "features/settransformer.h"
 
 namespace {
 
@@ -36,9 +35,8 @@ void writerow(bitvec prime) {
 
 }  // namespace
 
-// The rows are the Rahn prime forms of the table, whatever algorithm is in
-// force; the empty set is left out.
-void mapontoself(int* /*primealg*/) {
+// The rows are the prime forms of the table; the empty set is left out.
+void showmappings() {
   mwrite(chartheading);
   writetranspositions();
   for (int row = sendlocinfo(1, 0); row <= sendlocinfo(12, 1); ++row) writerow(sendset(row));

@@ -5,6 +5,7 @@
 #include "core/primeform.h"
 #include "core/settable.h"
 #include "features/satvectors.h"
+#include "features/session.h"
 
 namespace {
 
@@ -152,13 +153,13 @@ bitvec atleastdyad(bitvec set) {
 
 }  // namespace
 
-void setstuff(int* primealg) {
+void showsetinfo(session& s) {
   bitvec set = 0;
   screen("Please input a pc-set:  ");
   readset(&set);
   for (;;) {
     set = atleastdyad(set);
-    writereport(set, *primealg);
+    writereport(set, s.primeformalgorithm);
     screen("Enter another set or hit ENTER to return to main menu:  ");
     readsetII(&set);
     if (set == 0 || set == exclusionmark) {

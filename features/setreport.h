@@ -3,7 +3,11 @@
 
 #include "core/makeset.h"
 
-void setstuff(int* primealg);
+struct session;
+
+// Reads set after set and writes the full report on each, until an empty
+// line.
+void showsetinfo(session& s);
 // The one-line class summary: label cell, IC vector and Z-correspondent,
 // without a line end.
 void writeinfo(bitvec set, int primealg);

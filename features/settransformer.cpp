@@ -1,8 +1,8 @@
 #include "features/settransformer.h"
 
 #include "console/funnel.h"
-#include "console/miscrout.h"
 #include "core/makeset.h"
+#include "features/prompts.h"
 #include "features/ttocodes.h"
 
 namespace {
@@ -30,84 +30,81 @@ int readpair(bitvec* set1, bitvec* set2) {
   }
 }
 
-// Asks a yes/no question of the defaults menu once.  After '?' or '#' the
+// Asks a yes/no question about the defaults once.  After '?' or '#' the
 // reader's -1 is kept: it counts as yes, and the menu that follows lets the
 // user answer again.  Scripts of keystrokes rely on this order of questions.
-int askyn(const char* question, int* primealg) {
+int askyn(const char* question, session& s) {
   screen("%s", question);
-  return getyn(primealg);
+  return readanswer(s, yesno);
 }
 
-void askcanon(int* primealg, int* includeI, int* includeM, int* includeMI) {
+void askcanon(session& s) {
   screen("\nPlease type 'Y' to include operation or 'N' to exclude operation\n");
-  *includeI = askyn("Do you want to include inversion?  ", primealg);
-  *includeM = askyn("Do you want to include M (M5)?     ", primealg);
-  *includeMI = askyn("Do you want to include MI (M7)?    ", primealg);
+  s.transform.includeI = askyn("Do you want to include inversion?  ", s);
+  s.transform.includeM = askyn("Do you want to include M (M5)?     ", s);
+  s.transform.includeMI = askyn("Do you want to include MI (M7)?    ", s);
 }
 
-void askshowall(int* primealg, int* showall) {
-  *showall = askyn(
+void askshowall(session& s) {
+  s.transform.showall = askyn(
       "\nBy default, Pelantor will only show the first transformation it finds\n"
       "between two sets.  Do you want to see all possible transformations in the\n"
       "defined canon of operations?\n\n"
       "Reply:  ",
-      primealg);
+      s);
 }
 
 // Flag k of partitions: whether cuts whose smaller part has k members (k = 0:
 // the whole set) are searched.
-void askpartitions(int n, int partitions[7], int* primealg) {
+void askpartitions(int n, int partitions[7], session& s) {
   for (int k = 0; k <= n / 2; ++k) {
     screen("Do you want to see the %1i + %1i partitions?  ", n - k, k);
-    partitions[k] = getyn(primealg);
+    partitions[k] = readanswer(s, yesno);
   }
 }
 
-void defaultsmenu(int n, int partitions[7], int* primealg, int* includeI, int* includeM,
-                  int* includeMI, int* showall) {
-  int reply = -1;
-  while (reply != 4) {
-    screen(
-        "\nType:  '1' to change the canon of operators (TTOs)\n"
-        "            Default = transposition and inversion\n"
-        "       '2' to limit/extend transformational possibilities\n"
-        "            Default = show all possible transformations in the\n"
-        "                     canon of operations\n"
-        "       '3' to limit the cardinalities of the partitions\n"
-        "            Default = show all possible partitions that work\n"
-        "       '4' to EXIT the defaults menu and show transformations.\n\n"
-        "Reply:  ");
-    reply = getanswer(1, 4, primealg);
-    switch (reply) {
+constexpr const char* defaultsmenutext =
+    "\nType:  '1' to change the canon of operators (TTOs)\n"
+    "            Default = transposition and inversion\n"
+    "       '2' to limit/extend transformational possibilities\n"
+    "            Default = show all possible transformations in the\n"
+    "                     canon of operations\n"
+    "       '3' to limit the cardinalities of the partitions\n"
+    "            Default = show all possible partitions that work\n"
+    "       '4' to EXIT the defaults menu and show transformations.\n"
+    "\n"
+    "Reply:  ";
+
+void defaultsmenu(int n, int partitions[7], session& s) {
+  for (;;) {
+    switch (ask(s, defaultsmenutext, number(1, 4))) {
       case 1:
-        askcanon(primealg, includeI, includeM, includeMI);
+        askcanon(s);
         break;
       case 2:
-        askshowall(primealg, showall);
+        askshowall(s);
         break;
       case 3:
-        askpartitions(n, partitions, primealg);
+        askpartitions(n, partitions, s);
         break;
       default:
-        break;
+        return;
     }
   }
 }
 
 }  // namespace
 
-void comparesets(int* primealg, int* includeI, int* includeM, int* includeMI, int* showall) {
+void findtransformations(session& s) {
   // The partition filter lasts for one visit from the main menu.
   int partitions[7] = {1, 1, 1, 1, 1, 1, 1};
   for (;;) {
     bitvec set1 = 0, set2 = 0;
     const int n = readpair(&set1, &set2);
 
-    screen("\nDo you want to change the defaults?\n\n");
-    screen("Reply:  ");
     // Only a plain no skips the menu; after '?' or '#' it is shown.
-    if (getyn(primealg) != 0) {
-      defaultsmenu(n, partitions, primealg, includeI, includeM, includeMI, showall);
+    if (askyn("\nDo you want to change the defaults?\n\nReply:  ", s) != 0) {
+      defaultsmenu(n, partitions, s);
     }
 
     mwrite("\nTransformations of ");
@@ -115,15 +112,12 @@ void comparesets(int* primealg, int* includeI, int* includeM, int* includeMI, in
     mwrite(" onto ");
     writeset(set2, 1);
     mwrite("\n");
-    const canon ops = {*includeI, *includeM, *includeMI};
-    if (writemappings(set1, set2, partitions, ops, *showall) == 0) {
+    const canon ops = {s.transform.includeI, s.transform.includeM, s.transform.includeMI};
+    if (writemappings(set1, set2, partitions, ops, s.transform.showall) == 0) {
       mwrite("\nSorry there were no operations that map set #1 onto set #2\n");
     }
 
     mwrite("\n");
-    screen("Type ENTER to continue or \"X\" to exit to main menu:  ");
-    const int quit = quitnow();
-    screen("\n\n");
-    if (quit != 0) return;
+    if (askexittomenu()) return;
   }
 }

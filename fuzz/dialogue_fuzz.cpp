@@ -21,7 +21,7 @@
 #include <sstream>
 #include <string>
 
-#include "features/mainmenu.h"
+#include "app/mainmenu.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <memory>
 
+#include "core/embedinfo.h"
 #include "core/intervals.h"
 #include "core/settable.h"
-#include "similarity/embedinfo.h"
 #include "similarity/measures.h"
 
 namespace {

@@ -8,11 +8,12 @@
 #include <optional>
 #include <vector>
 
+#include "console/charsource.h"
 #include "console/funnel.h"
-#include "console/getch.h"
 #include "core/primeform.h"
 #include "core/settable.h"
-#include "similarity/comparesets.h"
+#include "features/session.h"
+#include "similarity/measuremenu.h"
 #include "similarity/measures.h"
 
 namespace {
@@ -172,7 +173,7 @@ void writefinalaverage(int measure, double total, int rows) {
 
 }  // namespace
 
-void getsetlist(int* /*primealg*/) {
+void createsetlist() {
   char name[30];
   std::ofstream file;
   createlist(name, file);
@@ -195,22 +196,22 @@ void getsetlist(int* /*primealg*/) {
   screen("\n\n");
 }
 
-void setlistcompare(int* primealg) {
+void comparewithinlist(session& s) {
   char name[30];
   std::ifstream file;
   openlist("Please enter a file name to read: ", name, file);
-  const int measure = whichmeasure(primealg);
+  const int measure = choosemeasure(s);
   std::vector<bitvec> list;
   readlist(file, name, list);
   const int n = int(list.size());
 
   writeheading(name);
   double total = 0.0;
-  for (int i = 1; i <= n; ++i) total += comparerow(list, i, 1, n, measure, *primealg);
+  for (int i = 1; i <= n; ++i) total += comparerow(list, i, 1, n, measure, s.primeformalgorithm);
   writefinalaverage(measure, total, n);
 }
 
-void setlistcompare2(int* primealg) {
+void comparetwolists(session& s) {
   char name1[30], name2[30];
   std::ifstream file1, file2;
   openlist("Please enter a file name to read: ", name1, file1);
@@ -220,22 +221,23 @@ void setlistcompare2(int* primealg) {
   const int n = int(list.size());
   readlist(file2, name2, list);
   const int m = int(list.size()) - n;
-  const int measure = whichmeasure(primealg);
+  const int measure = choosemeasure(s);
 
   mwrite(name1);
   mwrite(" : ");
   writeheading(name2);
   double total = 0.0;
   // The second file's sets are numbered on from the first file's.
-  for (int i = 1; i <= n; ++i) total += comparerow(list, i, n + 1, n + m, measure, *primealg);
+  for (int i = 1; i <= n; ++i)
+    total += comparerow(list, i, n + 1, n + m, measure, s.primeformalgorithm);
   writefinalaverage(measure, total, n);
 }
 
-void setliststats(int* primealg) {
+void showliststatistics(session& s) {
   char name[30];
   std::ifstream file;
   openlist("Please enter a file name to read: ", name, file);
-  const int measure = whichmeasure(primealg);
+  const int measure = choosemeasure(s);
   std::vector<bitvec> list;
   readlist(file, name, list);
   const int n = int(list.size());
@@ -243,7 +245,7 @@ void setliststats(int* primealg) {
   writeheading(name);
   double total = 0.0;
   for (int i = 1; i <= n; ++i) {
-    writerowheader(i, list[i - 1], *primealg);
+    writerowheader(i, list[i - 1], s.primeformalgorithm);
     spaces(5);
     writeforte(list[i - 1]);
     rowstats row;

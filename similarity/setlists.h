@@ -2,11 +2,13 @@
 // Set-list files: plain text, one set a line as the decimal value of its
 // bitvec.  Entries 3 to 6 of the similarity menu.
 
+struct session;
+
 // Asks for a file name and writes the sets typed until an empty line.
-void getsetlist(int* primealg);
+void createsetlist();
 // Every set of one file against every set of it, with all values.
-void setlistcompare(int* primealg);
+void comparewithinlist(session& s);
 // Every set of one file against every set of another, with all values.
-void setlistcompare2(int* primealg);
+void comparetwolists(session& s);
 // Every set of one file against every set of it, statistics only.
-void setliststats(int* primealg);
+void showliststatistics(session& s);

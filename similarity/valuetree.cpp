@@ -37,7 +37,7 @@ node* insert(bitvec set, node* tree, double value) {
   return tree;
 }
 
-void printall(const node* tree, int* primealg, int* distinct) {
+void printall(const node* tree, int primealg, int* distinct) {
   if (tree == nullptr) return;
   printall(tree->left, primealg, distinct);
   writereal(tree->value);
@@ -48,7 +48,7 @@ void printall(const node* tree, int* primealg, int* distinct) {
     spaces(first ? 2 : 7);
     first = false;
     writeset(set, 0);
-    writeinfo(set, *primealg);
+    writeinfo(set, primealg);
     mwrite("\n");
   }
   printall(tree->right, primealg, distinct);

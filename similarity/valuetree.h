@@ -22,7 +22,8 @@ node* talloc();
 node* insert(bitvec set, node* tree, double value);
 // Writes the listing through the funnel, smaller values first: each value
 // with three decimals, then its sets in brackets with their class summary,
-// one a line.  Adds one to *distinct per node.
-void printall(const node* tree, int* primealg, int* distinct);
+// one a line (a Z-correspondent in its prime form under primealg).  Adds one
+// to *distinct per node.
+void printall(const node* tree, int primealg, int* distinct);
 // Releases every node; returns the empty tree.
 node* erasetree(node* tree);

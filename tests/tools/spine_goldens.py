@@ -26,7 +26,7 @@ STARS = "*" * 60 + "\n"
 def banner(name):
     return STARS + " " * ((37 - len(name)) // 2) + "\"%s\" created by \"Pelantor\"\n" % name + STARS + "\n"
 def openfile(name):
-    # screen side of a yes answer: "\n" after getyn, the name prompt, the
+    # screen side of a yes answer: "\n" after the answer, the name prompt, the
     # centring blanks (funnelled), then the note.
     return "\n" + NAMEQ + " " * ((37 - len(name)) // 2) + note(name)
 NO = "\n\n"

@@ -8,15 +8,15 @@
 #include <sstream>
 #include <string>
 
+#include "console/charsource.h"
 #include "console/funnel.h"
-#include "console/getch.h"
-#include "console/miscrout.h"
 #include "core/makeset.h"
+#include "features/prompts.h"
 #include "tests/unit/consoletest.h"
 
 namespace {
 
-int primealg = 0;
+session s;
 
 // A string literal with its NUL bytes, whole.
 template <std::size_t N>
@@ -44,7 +44,7 @@ TEST(ReadFileName, LongNameLeavesTheRestForTheNextPrompt) {
   EXPECT_EQ(readfilename(name), 29);
   EXPECT_EQ(std::string(name), std::string(29, 'a'));
   // The rest, "b", is read as the next answer and refused like the line after.
-  EXPECT_EQ(getanswer(0, 7, &primealg), 2);
+  EXPECT_EQ(readanswer(s, number(0, 7)), 2);
   EXPECT_EQ(c.shown(), "I'm sorry, did you say something?  I'm sorry, did you say something?  ");
 }
 
@@ -57,14 +57,14 @@ TEST(ReadFileName, TwentyNineCharactersTakeTheirLineEndAlong) {
     EXPECT_EQ(std::string(typed), name);
   }
   // A lone carriage return, a blank to every reader, goes too; what follows stays.
-  EXPECT_EQ(getanswer(0, 7, &primealg), 2);
+  EXPECT_EQ(readanswer(s, number(0, 7)), 2);
   EXPECT_EQ(c.shown(), "");
 }
 
 TEST(GetAnswer, NumbersBeyondIntNeverWrapIntoRange) {
   // 2^32 + 6 and 2^64 + 9 would wrap to 6 and 9 in a plain int.
   console c("4294967302\n18446744073709551625\n99999999999999999999999999\n6\n");
-  EXPECT_EQ(getanswer(1, 16, &primealg), 6);
+  EXPECT_EQ(readanswer(s, number(1, 16)), 6);
   EXPECT_EQ(c.shown(),
             "Answer out of range:  (1 - 16):  Answer out of range:  (1 - 16):  "
             "Answer out of range:  (1 - 16):  ");
@@ -72,7 +72,7 @@ TEST(GetAnswer, NumbersBeyondIntNeverWrapIntoRange) {
 
 TEST(GetAnswer, SignsNulAndHighBytesAreNoAnswers) {
   console c(bytes("-3\n+3\n\0\n\xff\n\xe9t\n3\n"));
-  EXPECT_EQ(getanswer(0, 7, &primealg), 3);
+  EXPECT_EQ(readanswer(s, number(0, 7)), 3);
   std::string expected;
   for (int i = 0; i < 5; ++i) expected += "I'm sorry, did you say something?  ";
   EXPECT_EQ(c.shown(), expected);
@@ -80,18 +80,18 @@ TEST(GetAnswer, SignsNulAndHighBytesAreNoAnswers) {
 
 TEST(GetYn, WindowsLineEndsAndOddBytes) {
   console c(bytes("\xffy\n\0n\ny\r\nn\r\n"));
-  EXPECT_EQ(getyn(&primealg), 1);
-  EXPECT_EQ(getyn(&primealg), 0);
+  EXPECT_EQ(readanswer(s, yesno), 1);
+  EXPECT_EQ(readanswer(s, yesno), 0);
   EXPECT_EQ(c.shown(),
             "That's interesting, but I'd really prefer a yes or no answer.  "
             "That's interesting, but I'd really prefer a yes or no answer.  ");
 }
 
-TEST(QuitNow, WindowsLineEnd) {
+TEST(AskExitToMenu, WindowsLineEnd) {
   console c("\r\nx\r\n\r\n");
-  EXPECT_EQ(quitnow(), 0);
-  EXPECT_EQ(quitnow(), 1);
-  EXPECT_EQ(quitnow(), 0);
+  EXPECT_FALSE(askexittomenu());
+  EXPECT_TRUE(askexittomenu());
+  EXPECT_FALSE(askexittomenu());
 }
 
 TEST(ReadSet, OddBytesAreRefusedOneByOne) {
@@ -134,7 +134,7 @@ TEST(Ungetch, AFullStackComplainsAndReadingGoesOn) {
   ungetch('x');
   EXPECT_EQ(c.shown(), "ungetch:  too many characters\n");
   // The hundred newlines are empty lines to the reader, then the 5.
-  EXPECT_EQ(getanswer(0, 7, &primealg), 5);
+  EXPECT_EQ(readanswer(s, number(0, 7)), 5);
 }
 
 TEST(FGetInt, GarbageSignsAndNulEndTheList) {
@@ -174,17 +174,19 @@ struct scratchfolder {
 TEST(IsReportFile, KnowsTheOpenReportByAnyName) {
   scratchfolder here;
   std::filesystem::create_directory("sub");
-  console c("y\nreport.txt\n");
+  console c;
   EXPECT_FALSE(isreportfile("report.txt"));
-  chooseoutpt(&primealg, 0);
+  ASSERT_TRUE(openreport("report.txt"));
   EXPECT_TRUE(isreportfile("report.txt"));
   EXPECT_TRUE(isreportfile("./report.txt"));
   EXPECT_TRUE(isreportfile("sub/../report.txt"));
   EXPECT_FALSE(isreportfile("report.txt "));
   EXPECT_FALSE(isreportfile("sub"));
   EXPECT_FALSE(isreportfile(""));
-  closereport();
+  // A report that cannot be opened leaves the funnel with the screen alone.
+  EXPECT_FALSE(openreport("sub"));
   EXPECT_FALSE(isreportfile("report.txt"));
+  EXPECT_FALSE(isreportfile("sub"));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "console/getch.h"
+#include "console/charsource.h"
 
 // While it lives the console reads the typed text and writes into out; the
 // standard streams come back when it goes.

@@ -1,4 +1,4 @@
-#include "similarity/embedinfo.h"
+#include "core/embedinfo.h"
 
 #include <gtest/gtest.h>
 

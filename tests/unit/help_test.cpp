@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "console/getch.h"
-#include "help/helpfunc.h"
+#include "console/charsource.h"
+#include "features/prompts.h"
 #include "tests/unit/consoletest.h"
 
 namespace {
@@ -22,12 +22,12 @@ const std::string topicmenu =
     "      '8' to learn about changing the prime form algorithm\n\nCommand:   ";
 const std::string enterprompt = "\nHit 'ENTER' to continue  ";
 
-// Runs instruct on the given keystrokes and returns what it printed; rest
-// receives whatever input it left unread.
+// Types '?' at a question, then the given keystrokes, and returns what the
+// instructions printed; rest receives whatever input they left unread.
 std::string runinstruct(const std::string& keys, std::string* rest = nullptr) {
-  console typed(keys);
-  int primealg = 0;
-  instruct(&primealg);
+  console typed("?\n" + keys);
+  session s;
+  EXPECT_EQ(readanswer(s, number(0, 7)), -1);
   if (rest != nullptr) {
     rest->clear();
     for (int c; (c = typed.in.get()) != EOF;) rest->push_back(static_cast<char>(c));

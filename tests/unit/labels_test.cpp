@@ -3,7 +3,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "console/getch.h"
+#include "console/charsource.h"
 #include "core/settable.h"
 #include "tests/unit/consoletest.h"
 

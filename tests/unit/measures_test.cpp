@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <string>
 
+#include "core/embedinfo.h"
 #include "core/intervals.h"
 #include "core/primeform.h"
 #include "core/settable.h"
-#include "similarity/embedinfo.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "console/getch.h"
+#include "console/charsource.h"
 #include "core/intervals.h"
 #include "core/settable.h"
 #include "tests/unit/consoletest.h"

@@ -5,9 +5,9 @@
 #include <sstream>
 #include <string>
 
-#include "console/getch.h"
+#include "app/mainmenu.h"
+#include "console/charsource.h"
 #include "core/primeform.h"
-#include "features/mainmenu.h"
 #include "tests/unit/consoletest.h"
 
 namespace {

@@ -1,5 +1,3 @@
-#include "features/settransformer.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "console/getch.h"
+#include "console/charsource.h"
 #include "core/intervals.h"
 #include "core/settable.h"
+#include "features/setmappings.h"
 #include "features/ttocodes.h"
 #include "tests/unit/consoletest.h"
 
@@ -257,9 +256,8 @@ TEST(WriteMappings, RandomPairsAgreeWithDefinition) {
 }
 
 // The chart, checked row by row against a mark recomputed from the rule.
-TEST(MapOntoSelf, EveryRowFollowsTheRule) {
-  int primealg = 1;  // the chart ignores the algorithm in force
-  const auto chart = lines(written([&] { mapontoself(&primealg); }));
+TEST(ShowMappings, EveryRowFollowsTheRule) {
+  const auto chart = lines(written([] { showmappings(); }));
   ASSERT_EQ(chart.size(), 225u);
   EXPECT_EQ(chart[0], "                T           TnI         TnM5        TnM7        ");
   EXPECT_EQ(chart[1], std::string(16, ' ') + "0123456789ab0123456789ab0123456789ab0123456789ab");

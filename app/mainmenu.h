@@ -1,5 +1,6 @@
 #pragma once
-// The program's main loop.
+// The program's main loop: the main menu over every feature, and the
+// report-file question at start and at menu entry 0.
 
 #include <iosfwd>
 

@@ -1,16 +1,17 @@
 // Main-menu entry 3: the subset classes of one or more supersets, with their
 // embedding counts for a single superset.
 
+#include "features/showsubsets.h"
+
 #include <algorithm>
 #include <memory>
 
 #include "console/funnel.h"
-#include "console/miscrout.h"
+#include "core/embedinfo.h"
 #include "core/intervals.h"
 #include "core/primeform.h"
 #include "core/settable.h"
-#include "features/subsetsII.h"
-#include "similarity/embedinfo.h"
+#include "features/prompts.h"
 
 namespace {
 
@@ -27,8 +28,8 @@ std::unique_ptr<supersetgroup> superalloc() {
 }
 
 // Reads a new group of supersets, each of at least three notes; the
-// exclusion mark is dropped.  old is not used.
-std::unique_ptr<supersetgroup> getsupersets(const supersetgroup* /*old*/, int* primealg) {
+// exclusion mark is dropped.
+std::unique_ptr<supersetgroup> getsupersets(session& s) {
   std::unique_ptr<supersetgroup> g = superalloc();
   screen("Subset Function\n");
   screen("  If you enter only one superset, \"Pelantor\"\n");
@@ -36,12 +37,7 @@ std::unique_ptr<supersetgroup> getsupersets(const supersetgroup* /*old*/, int* p
   screen("  for each included subset.\n");
   screen("  If you enter more than one superset, \"Pelantor\"\n");
   screen("  will check for mutual embeddings.\n\n");
-  int howmany = -1;
-  while (howmany == -1) {
-    screen("Number of supersets (1 - 12 possible):  ");
-    howmany = getanswer(1, 12, primealg);
-    screen("\n");
-  }
+  const int howmany = ask(s, "Number of supersets (1 - 12 possible):  ", number(1, 12), "\n");
   for (int i = 1; i <= howmany; ++i) {
     screen("Type pc set #%1i:  ", i);
     bitvec set = 0;
@@ -61,24 +57,18 @@ std::unique_ptr<supersetgroup> getsupersets(const supersetgroup* /*old*/, int* p
 }
 
 // The range of subset sizes to list: all from 2, or one the user names.
-void askrange(const supersetgroup* g, int* first, int* last, int* primealg) {
-  int choice = -1;
-  while (choice == -1) {
-    screen("Would you like to see:\n");
-    screen("   1  = All subsets\n");
-    screen("   2  = Only subsets of a specified cardinality\n");
-    screen("Command:  ");
-    choice = getanswer(1, 2, primealg);
-  }
+void askrange(const supersetgroup* g, int* first, int* last, session& s) {
+  const int choice = ask(s,
+                         "Would you like to see:\n"
+                         "   1  = All subsets\n"
+                         "   2  = Only subsets of a specified cardinality\n"
+                         "Command:  ",
+                         number(1, 2));
   *first = 2;
   *last = g->mincard;
   if (choice == 1) return;
-  int card = -1;
-  while (card == -1) {
-    screen("What cardinality subsets would you like to see?  ");
-    card = getanswer(2, g->mincard, primealg);
-  }
-  *first = *last = card;
+  *first = *last =
+      ask(s, "What cardinality subsets would you like to see?  ", number(2, g->mincard));
 }
 
 // One listed class: with a single superset its embedding count e and how far
@@ -128,11 +118,11 @@ int listmutual(const supersetgroup* g, int c, int primealg) {
 
 }  // namespace
 
-void yanksubsets(int* primealg) {
+void showsubsets(session& s) {
   for (;;) {
-    const std::unique_ptr<supersetgroup> g = getsupersets(nullptr, primealg);
+    const std::unique_ptr<supersetgroup> g = getsupersets(s);
     int first = 0, last = 0;
-    askrange(g.get(), &first, &last, primealg);
+    askrange(g.get(), &first, &last, s);
     mwrite("\n");
     // A class of c notes in every superset holds one of c - 1 notes that is
     // in every superset too, so after an empty size the search stops.
@@ -142,16 +132,13 @@ void yanksubsets(int* primealg) {
       mwrite("-note subsets of ");
       for (int i = 1; i <= g->numsupersets; ++i) {
         if (i > 1) mwrite(", ");
-        writeset(primeform(g->supersets[i], *primealg), 0);
+        writeset(primeform(g->supersets[i], s.primeformalgorithm), 0);
       }
       mwrite("\n");
-      previousfound = previousfound && listmutual(g.get(), c, *primealg) > 0;
+      previousfound = previousfound && listmutual(g.get(), c, s.primeformalgorithm) > 0;
       if (!previousfound) mwrite("  None mutually included\n");
     }
     mwrite("\n");
-    screen("Type ENTER to continue or \"X\" to exit to main menu:  ");
-    const int quit = quitnow();
-    screen("\n\n");
-    if (quit != 0) return;
+    if (askexittomenu()) return;
   }
 }

@@ -2,13 +2,12 @@
 // per feature or topic.  Everything here goes to the screen only, never into
 // the report file.
 
-#include "help/helpfunc.h"
+#include "help/instructions.h"
 
 #include <iterator>
 
+#include "console/charsource.h"
 #include "console/funnel.h"
-#include "console/getch.h"
-#include "console/miscrout.h"
 
 namespace {
 
@@ -237,35 +236,24 @@ constexpr const char* const* screens[] = {
     setinfoscreen,   combinescreen, subsetscreen, ivecscreen,
     transformscreen, entryscreen,   funnelscreen, primealgscreen,
 };
-constexpr int topics = 8;
 constexpr int screenlines = 23;
-static_assert(std::size(screens) == topics);
-
-void showtopics() {
-  screen(
-      "\nType  '1' to learn about single set information\n"
-      "      '2' to learn about combining sets\n"
-      "      '3' to learn about geting subsets\n"
-      "      '4' to learn about creating sets from interval-class vectors\n"
-      "      '5' to learn about checking transformational possibilities\n"
-      "      '6' to learn about inputing pitch-class sets\n"
-      "      '7' to learn about the the output funnel\n"
-      "      '8' to learn about changing the prime form algorithm\n"
-      "\n"
-      "Command:   ");
-}
+static_assert(std::size(screens) == instructiontopics);
 
 }  // namespace
 
-void instruct(int* primealg) {
-  int topic;
-  // '?' or '#' at the topic menu returns -1 after its own dialogue; the
-  // menu is then shown again.
-  do {
-    showtopics();
-    topic = getanswer(1, topics, primealg);
-  } while (topic == -1);
+const char instructiontopicmenu[] =
+    "\nType  '1' to learn about single set information\n"
+    "      '2' to learn about combining sets\n"
+    "      '3' to learn about geting subsets\n"
+    "      '4' to learn about creating sets from interval-class vectors\n"
+    "      '5' to learn about checking transformational possibilities\n"
+    "      '6' to learn about inputing pitch-class sets\n"
+    "      '7' to learn about the the output funnel\n"
+    "      '8' to learn about changing the prime form algorithm\n"
+    "\n"
+    "Command:   ";
 
+void showinstructions(int topic) {
   screen("\n\n");
   const char* const* page = screens[topic - 1];
   for (int line = 0; line < screenlines; ++line) screen("%s", page[line]);

@@ -5,7 +5,7 @@
 // the class lying in one set class of k notes (each class of k notes taken
 // once, the two members of a Z pair separately).
 
-#include "similarity/embtables.h"
+#include "core/embtables.h"
 
 #include <bit>
 #include <cstddef>

@@ -1,31 +1,29 @@
 // Main-menu entry 2: the dialogue of the subset combination and the listing
 // of its results.  The search itself is in subsetcombine.cpp.
 
-#include "features/subsetsII.h"
+#include "features/combinesubsets.h"
 
 #include <algorithm>
 
 #include "console/funnel.h"
-#include "console/miscrout.h"
 #include "core/primeform.h"
 #include "core/settable.h"
+#include "features/prompts.h"
 #include "features/setreport.h"
 #include "features/subsetcombine.h"
 
 namespace {
 
 // Reads a new group: how many sets, then each set; a set typed with n is an
-// exclusion set.  old is not used.
-std::unique_ptr<subsetgroup> getsubsets(const subsetgroup* /*old*/, int* primealg) {
+// exclusion set.
+std::unique_ptr<subsetgroup> getsubsets(session& s) {
   std::unique_ptr<subsetgroup> g = ssalloc();
-  int howmany = -1;
-  while (howmany == -1) {
-    screen(" NOTE: Combining more than four subsets (not including\n");
-    screen("       those you wish to omit) may take a very long time.\n\n");
-    screen("How many subsets would you like to use?  (1 - 12 possible) ");
-    howmany = getanswer(1, 12, primealg);
-    screen("\n");
-  }
+  const int howmany = ask(s,
+                          " NOTE: Combining more than four subsets (not including\n"
+                          "       those you wish to omit) may take a very long time.\n"
+                          "\n"
+                          "How many subsets would you like to use?  (1 - 12 possible) ",
+                          number(1, 12), "\n");
   for (int i = 1; i <= howmany; ++i) {
     screen("Type pc set #%1i:  ", i);
     bitvec set = 0;
@@ -43,37 +41,33 @@ std::unique_ptr<subsetgroup> getsubsets(const subsetgroup* /*old*/, int* primeal
   return g;
 }
 
-int askoption(int* primealg) {
-  int option = -1;
-  while (option == -1) {
-    screen("Type the number corresponding to the combinations you would like to see:\n");
-    screen("   1  = Only those sets where the subsets contain no pitch overlaps\n");
-    screen("   2  = Only those sets where the subsets share at least one common pc\n");
-    screen("   3  = Both of the above\n");
-    screen("   4  = Only combined sets of a specified cardinality\n");
-    screen("   5  = All supersets of a specified cardinality that include the\n");
-    screen("        entered subset(s) combined without overlap\n");
-    screen("   6  = All supersets of a specified cardinality that include the\n");
-    screen("        entered subset(s) combined with possible overlap\n\n");
-    screen("   Command:  ");
-    option = getanswer(1, 6, primealg);
-    screen("\n");
-  }
-  return option;
-}
+constexpr const char* optionmenu =
+    "Type the number corresponding to the combinations you would like to see:\n"
+    "   1  = Only those sets where the subsets contain no pitch overlaps\n"
+    "   2  = Only those sets where the subsets share at least one common pc\n"
+    "   3  = Both of the above\n"
+    "   4  = Only combined sets of a specified cardinality\n"
+    "   5  = All supersets of a specified cardinality that include the\n"
+    "        entered subset(s) combined without overlap\n"
+    "   6  = All supersets of a specified cardinality that include the\n"
+    "        entered subset(s) combined with possible overlap\n"
+    "\n"
+    "   Command:  ";
+
+constexpr const char* whatnextmenu =
+    "Would you like to:\n"
+    "  1 = Choose another group of subsets\n"
+    "  2 = Choose another option from the above menu\n"
+    "  3 = Exit to main menu\n"
+    "\n"
+    "  Command?  ";
 
 // The size of the results for options 4-6, within what the subsets can give.
-int askcardinality(int option, const subsetgroup* g, int* primealg) {
+int askcardinality(int option, const subsetgroup* g, session& s) {
   int lo = g->maxcard, hi = 12;
   if (option == ofcardinality) hi = std::min(g->totalcard, 12);
   if (option == supersetsnooverlap) lo = g->totalcard + 1;
-  int card = -1;
-  while (card == -1) {
-    screen("What cardinality resultant set do you want to see?  ");
-    card = getanswer(lo, hi, primealg);
-    screen("\n");
-  }
-  return card;
+  return ask(s, "What cardinality resultant set do you want to see?  ", number(lo, hi), "\n");
 }
 
 // The reason an option cannot be run on the group, or null.
@@ -142,37 +136,23 @@ void writecombs(int option, const subsetgroup* g, int card, int primealg) {
   inorder(primealg);
 }
 
-// 1 another group, 2 another option on the same group, 3 back to the menu.
-int askwhatnext(int* primealg) {
-  int answer = -1;
-  while (answer == -1) {
-    screen("Would you like to:\n");
-    screen("  1 = Choose another group of subsets\n");
-    screen("  2 = Choose another option from the above menu\n");
-    screen("  3 = Exit to main menu\n\n");
-    screen("  Command?  ");
-    answer = getanswer(1, 3, primealg);
-    screen("\n");
-  }
-  return answer;
-}
-
 }  // namespace
 
-void subsetstuff(int* primealg) {
-  std::unique_ptr<subsetgroup> g = getsubsets(nullptr, primealg);
+void combinesubsets(session& s) {
+  std::unique_ptr<subsetgroup> g = getsubsets(s);
   for (;;) {
-    const int option = askoption(primealg);
+    const int option = ask(s, optionmenu, number(1, 6), "\n");
     if (const char* why = refusal(option, g.get())) {
       screen("%s", why);
     } else {
-      const int card = option >= ofcardinality ? askcardinality(option, g.get(), primealg) : 0;
+      const int card = option >= ofcardinality ? askcardinality(option, g.get(), s) : 0;
       std::fill(std::begin(combs), std::end(combs), 0);
       createsets(option, g.get(), 2, g->subsets[1], card);
-      writecombs(option, g.get(), card, *primealg);
+      writecombs(option, g.get(), card, s.primeformalgorithm);
     }
-    const int next = askwhatnext(primealg);
+    // 1 another group, 2 another option on the same group, 3 back to the menu.
+    const int next = ask(s, whatnextmenu, number(1, 3), "\n");
     if (next == 3) return;
-    if (next == 1) g = getsubsets(g.get(), primealg);
+    if (next == 1) g = getsubsets(s);
   }
 }

@@ -1,4 +1,4 @@
-#include "console/getch.h"
+#include "console/charsource.h"
 
 #include <poll.h>
 #include <unistd.h>

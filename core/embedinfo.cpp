@@ -1,7 +1,7 @@
-#include "similarity/embedinfo.h"
+#include "core/embedinfo.h"
 
+#include "core/embtables.h"
 #include "core/settable.h"
-#include "similarity/embtables.h"
 
 namespace {
 
