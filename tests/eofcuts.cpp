@@ -20,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-#include "features/mainmenu.h"
+#include "app/mainmenu.h"
 
 namespace {
 
