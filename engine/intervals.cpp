@@ -11,21 +11,8 @@ namespace pelantor {
 
 namespace {
 
-// The least and most of each interval class over all 4096 sets, by cardinality.
-constexpr std::array<IcBounds, 13> bounds_by_cardinality = [] {
-  std::array<IcBounds, 13> bounds{};
-  for (IcBounds& b : bounds) b.least.fill(66);  // more pairs than any set has
-  for (unsigned bits = 0; bits <= PcSet::all_bits; ++bits) {
-    const PcSet set = PcSet::from_bits(bits);
-    const std::array<int, 6> icv = rule::interval_content(set);
-    IcBounds& b = bounds[set.size()];
-    for (int i = 0; i < 6; ++i) {
-      b.least[i] = std::min(b.least[i], icv[i]);
-      b.most[i] = std::max(b.most[i], icv[i]);
-    }
-  }
-  return bounds;
-}();
+constexpr std::array<Bounds, 13> bounds_by_cardinality =
+    rule::bounds_over_all_sets(rule::interval_content);
 
 // The distinct forms Tn and TnI of a set, each once.
 struct Forms {
@@ -57,7 +44,7 @@ std::array<int, 6> ic_vector(PcSet set) {
   return rule::interval_content(set);
 }
 
-IcBounds ic_bounds(int cardinality) {
+Bounds ic_bounds(int cardinality) {
   rule::require_cardinality(cardinality);
   return bounds_by_cardinality[cardinality];
 }

@@ -2,6 +2,7 @@
 // The rules the engine's tables are derived from, as constexpr code, so the
 // tables can be built and checked at compile time.  Internal to the engine.
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -83,6 +84,24 @@ constexpr std::array<int, 6> interval_content(PcSet set) {
     }
   }
   return icv;
+}
+
+// The least and the most of each entry of a per-set vector over all 4096
+// sets, by cardinality.
+template <typename VectorOf>
+constexpr std::array<Bounds, 13> bounds_over_all_sets(VectorOf vector_of) {
+  std::array<Bounds, 13> bounds{};
+  for (Bounds& b : bounds) b.least.fill(1 << 30);
+  for (unsigned bits = 0; bits <= PcSet::all_bits; ++bits) {
+    const PcSet set = PcSet::from_bits(bits);
+    const std::array<int, 6> vector = vector_of(set);
+    Bounds& b = bounds[set.size()];
+    for (int k = 0; k < 6; ++k) {
+      b.least[k] = std::min(b.least[k], vector[k]);
+      b.most[k] = std::max(b.most[k], vector[k]);
+    }
+  }
+  return bounds;
 }
 
 }  // namespace pelantor::rule

@@ -88,7 +88,7 @@ constexpr std::array<int, 6> weights_of(PcSet set) {
 
 // The bounds of the weighted entries the program holds, in hundredths.
 // clang-format off
-constexpr std::array<CycleBounds, 13> cycle_bounds_table = {{
+constexpr std::array<Bounds, 13> cycle_bounds_table = {{
     //  least: ic1   ic2   ic3   ic4   ic5  ic6     most: ic1   ic2   ic3   ic4   ic5  ic6
     {{     0,    0,    0,    0,    0,   0}, {     0,    0,    0,    0,    0,   0}},  // 0
     {{     0,    0,    0,    0,    0,   0}, {     0,    0,    0,    0,    0,   0}},  // 1
@@ -110,17 +110,7 @@ constexpr std::array<CycleBounds, 13> cycle_bounds_table = {{
 // pitch classes, which are 0.01 below it (and so the ic4 minima of 11 and
 // 12, which equal the maxima).
 constexpr bool cycle_bounds_reached() {
-  std::array<CycleBounds, 13> reached{};
-  for (CycleBounds& b : reached) b.least.fill(100000);
-  for (unsigned bits = 0; bits <= PcSet::all_bits; ++bits) {
-    const PcSet set = PcSet::from_bits(bits);
-    const std::array<int, 6> weighted = weights_of(set);
-    CycleBounds& b = reached[set.size()];
-    for (int k = 0; k < 6; ++k) {
-      b.least[k] = std::min(b.least[k], weighted[k]);
-      b.most[k] = std::max(b.most[k], weighted[k]);
-    }
-  }
+  std::array<Bounds, 13> reached = rule::bounds_over_all_sets(weights_of);
   for (int c = 9; c <= 12; ++c) reached[c].most[3] -= 1;
   for (int c = 11; c <= 12; ++c) reached[c].least[3] -= 1;
   for (int c = 0; c <= 12; ++c) {
@@ -180,12 +170,12 @@ std::array<double, 6> proportions(const std::array<int, 6>& values, const std::a
 }
 
 std::array<Saturation, 6> ic_saturation(PcSet set, Form form) {
-  const IcBounds bounds = ic_bounds(set.size());
+  const Bounds bounds = ic_bounds(set.size());
   return saturation_vector(ic_vector(set), bounds.least, bounds.most, form);
 }
 
 std::array<Saturation, 6> cycle_saturation(PcSet set, Form form) {
-  const CycleBounds bounds = cycle_bounds(set.size());
+  const Bounds bounds = cycle_bounds(set.size());
   return saturation_vector(weights_of(set), bounds.least, bounds.most, form);
 }
 
@@ -206,7 +196,7 @@ std::array<int, 6> adjusted_ic_vector(PcSet set) {
 }
 
 std::array<double, 6> proportional_icsatv(PcSet set) {
-  const IcBounds bounds = ic_bounds(set.size());
+  const Bounds bounds = ic_bounds(set.size());
   return proportions(ic_vector(set), bounds.least, bounds.most);
 }
 
@@ -235,7 +225,7 @@ std::array<int, 6> weighted_cycle_vector(PcSet set) {
   return weights_of(set);
 }
 
-CycleBounds cycle_bounds(int cardinality) {
+Bounds cycle_bounds(int cardinality) {
   rule::require_cardinality(cardinality);
   return cycle_bounds_table[cardinality];
 }
@@ -248,7 +238,7 @@ std::array<Saturation, 6> cycle_saturation_b(PcSet set) {
 }
 
 std::array<double, 6> proportional_cycsatv(PcSet set) {
-  const CycleBounds bounds = cycle_bounds(set.size());
+  const Bounds bounds = cycle_bounds(set.size());
   return proportions(weights_of(set), bounds.least, bounds.most);
 }
 

@@ -17,13 +17,15 @@ constexpr int interval_class(int difference) {
 // The number of pairs of members at each interval class.
 std::array<int, 6> ic_vector(PcSet set);
 
-// The fewest and the most pairs at each interval class over all sets of one
-// cardinality.  Throws error outside 0..12.
-struct IcBounds {
+// The least and the most of a vector's entries over the sets of one
+// cardinality.
+struct Bounds {
   std::array<int, 6> least;
   std::array<int, 6> most;
 };
-IcBounds ic_bounds(int cardinality);
+// The fewest and the most pairs at each interval class.  Throws error
+// outside 0..12.
+Bounds ic_bounds(int cardinality);
 
 // [0..3]: how many n map the set onto itself under T, I, M, MI;
 // [4..7]: how many map it onto a set sharing no pitch class with it.

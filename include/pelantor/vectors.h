@@ -8,6 +8,7 @@
 #include <array>
 #include <span>
 
+#include "pelantor/intervals.h"
 #include "pelantor/pcset.h"
 
 namespace pelantor {
@@ -66,13 +67,8 @@ std::array<int, 6> weighted_cycle_vector(PcSet set);
 // The least and the most Weighted IC Cyc Vec entries of each cardinality,
 // in hundredths, as the program holds them: the ic4 maxima of 9 to 12
 // pitch classes (and the ic4 minima of 11 and 12) lie 0.01 below what the
-// rounded weights reach.  Throws
-// error outside 0..12.
-struct CycleBounds {
-  std::array<int, 6> least;
-  std::array<int, 6> most;
-};
-CycleBounds cycle_bounds(int cardinality);
+// rounded weights reach.  Throws error outside 0..12.
+Bounds cycle_bounds(int cardinality);
 
 // CycSATV a and b, as the IC saturation vectors on the weighted entries (in
 // hundredths); a weight past a bound counts as lying on it.

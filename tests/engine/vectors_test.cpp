@@ -45,7 +45,7 @@ TEST(IcSaturation, FormsAAndBSplitTheRange) {
     const PcSet set = PcSet::from_bits(bits);
     const Sat a = ic_saturation_a(set);
     const Sat b = ic_saturation_b(set);
-    const IcBounds bounds = ic_bounds(set.size());
+    const Bounds bounds = ic_bounds(set.size());
     for (int k = 0; k < 6; ++k) {
       ASSERT_NE(a[k].bound, b[k].bound) << "set " << bits << " ic" << k + 1;
       ASSERT_LE(a[k].distance, b[k].distance) << "set " << bits << " ic" << k + 1;
