@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "pelantor/intervals.h"
 #include "pelantor/primeform.h"
 
 namespace {
@@ -89,16 +88,6 @@ TEST(SetClass, ComplementsShareTheirOrdinal) {
     } else {
       EXPECT_EQ(comp.ordinal, sc.ordinal) << forte_label(sc);
       EXPECT_EQ(comp.is_z(), sc.is_z()) << forte_label(sc);
-    }
-  }
-}
-
-TEST(SetClass, ZCorrespondentsShareIntervalContent) {
-  for (const SetClass& sc : all_classes()) {
-    if (const SetClass* z = z_partner_of(sc)) {
-      EXPECT_EQ(ic_vector(z->rahn_prime), ic_vector(sc.rahn_prime)) << forte_label(sc);
-      EXPECT_NE(z->index, sc.index);
-      EXPECT_EQ(z_partner_of(*z), &sc);
     }
   }
 }
