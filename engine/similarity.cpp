@@ -335,7 +335,7 @@ constexpr bool numbered_in_order() {
   for (std::size_t i = 0; i < measure_table.size(); ++i) {
     const MeasureInfo& m = measure_table[i];
     if (m.number != int(i) + 1 || static_cast<int>(m.measure) != m.number) return false;
-    if (m.compare == nullptr || m.name.empty() || m.least >= m.most) return false;
+    if (m.name.empty() || m.menu_label.empty() || m.least >= m.most) return false;
   }
   return true;
 }

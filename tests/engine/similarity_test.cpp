@@ -154,8 +154,8 @@ TEST(Matrix, RunsRowByRow) {
 // Re-derivations from the interval-class vectors and the embedding counts.
 TEST(Similarity, AgreesWithTheDefinitions) {
   const std::vector<PcSet> sets = sample_sets();
-  for (std::size_t i = 0; i < sets.size(); i += 7) {
-    for (std::size_t j = 0; j < sets.size(); j += 11) {
+  for (std::size_t i = 0; i < sets.size(); i += 13) {
+    for (std::size_t j = 0; j < sets.size(); j += 17) {
       const PcSet a = sets[i], b = sets[j];
       const std::array<int, 6> p = ic_vector(a), q = ic_vector(b);
       int differences = 0, sum = 0;
