@@ -1,0 +1,131 @@
+#include "pelantor/comparisons.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <optional>
+
+#include "pelantor/error.h"
+
+namespace pelantor {
+
+namespace {
+
+// Two values worked out along different roads may differ in their last bits
+// although they are the same number (2/3 as 0.6666666666666666 and as
+// 0.6666666666666667); such values belong to one group.
+bool same_value(double a, double b) {
+  const double scale = std::max({1.0, std::fabs(a), std::fabs(b)});
+  return std::fabs(a - b) <= 1e-9 * scale;
+}
+
+// An ordered binary tree of value groups.  Which group a value joins
+// depends on the values met before it, so the groups are found by the same
+// descent, from the first value down, that has always placed them.
+struct GroupNode {
+  ValueGroup group;
+  std::unique_ptr<GroupNode> left, right;
+};
+
+void file_value(std::unique_ptr<GroupNode>& node, double value, const SetClass* set_class) {
+  if (!node) {
+    node = std::make_unique<GroupNode>(GroupNode{{value, {set_class}}, nullptr, nullptr});
+  } else if (same_value(node->group.value, value)) {
+    node->group.classes.push_back(set_class);
+  } else {
+    file_value(node->group.value > value ? node->left : node->right, value, set_class);
+  }
+}
+
+void collect_in_order(std::unique_ptr<GroupNode>& node, std::vector<ValueGroup>& out) {
+  if (!node) return;
+  collect_in_order(node->left, out);
+  out.push_back(std::move(node->group));
+  collect_in_order(node->right, out);
+}
+
+void require_cardinalities(int lowest, int highest) {
+  if (lowest < 2 || highest > 10 || lowest > highest) {
+    throw error("set classes to compare with have 2 to 10 pitch classes, the lowest first");
+  }
+}
+
+// The smallest and the largest value of a row, leaving out the values that
+// only say a set meets its own class.
+class Extremes {
+ public:
+  explicit Extremes(Kind kind) : similarity_(kind == Kind::similarity) {}
+
+  void add(double v) {
+    if (!least_ || v < *least_) least_ = v;
+    if (!most_ || v > *most_) most_ = v;
+    if (v > 0 && (!least_above_zero_ || v < *least_above_zero_)) least_above_zero_ = v;
+    if (v < 1 && (!most_below_one_ || v > *most_below_one_)) most_below_one_ = v;
+  }
+  double smallest() const {
+    const auto& s = similarity_ ? least_ : (least_above_zero_ ? least_above_zero_ : least_);
+    return s.value_or(0.0);
+  }
+  double largest() const {
+    const auto& l = similarity_ ? (most_below_one_ ? most_below_one_ : most_) : most_;
+    return l.value_or(0.0);
+  }
+
+ private:
+  bool similarity_;
+  std::optional<double> least_, most_, least_above_zero_, most_below_one_;
+};
+
+double average(double sum, std::size_t count) {
+  return count > 0 ? sum / int(count) : 0.0;
+}
+
+// The figures of each row of a rows x columns matrix, and their average.
+ListComparison summarise(Measure measure, std::vector<double> values, std::size_t rows,
+                         std::size_t columns) {
+  const Kind kind = info(measure).kind;
+  ListComparison result{std::move(values), {}, 0.0};
+  double total = 0.0;
+  for (std::size_t i = 0; i < rows; ++i) {
+    Extremes extremes(kind);
+    double sum = 0.0;
+    for (std::size_t j = 0; j < columns; ++j) {
+      const double v = result.values[i * columns + j];
+      extremes.add(v);
+      sum += v;
+    }
+    const RowSummary row{average(sum, columns), extremes.smallest(), extremes.largest()};
+    result.rows.push_back(row);
+    total += row.average;
+  }
+  result.average = average(total, rows);
+  return result;
+}
+
+}  // namespace
+
+std::vector<ValueGroup> compare_to_classes(Measure measure, PcSet set, int lowest, int highest) {
+  require_cardinalities(lowest, highest);
+  const MeasureInfo& m = info(measure);
+  const SetProfile profile(set);
+  std::unique_ptr<GroupNode> root;
+  for (int c = lowest; c <= highest; ++c) {
+    for (const SetClass& sc : classes(c)) {
+      file_value(root, m.compare(profile, SetProfile(sc.rahn_prime)), &sc);
+    }
+  }
+  std::vector<ValueGroup> groups;
+  collect_in_order(root, groups);
+  return groups;
+}
+
+ListComparison compare_lists(Measure measure, std::span<const PcSet> rows,
+                             std::span<const PcSet> columns) {
+  return summarise(measure, matrix(measure, rows, columns), rows.size(), columns.size());
+}
+
+ListComparison compare_lists(Measure measure, std::span<const PcSet> sets) {
+  return summarise(measure, matrix(measure, sets), sets.size(), sets.size());
+}
+
+}  // namespace pelantor
