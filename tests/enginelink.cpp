@@ -1,12 +1,17 @@
 // Every public header of the engine, linked against the engine alone: the
 // library stands without the console and the features.
+#include "pelantor/chart.h"
+#include "pelantor/combinations.h"
 #include "pelantor/error.h"
+#include "pelantor/icvsearch.h"
 #include "pelantor/intervals.h"
 #include "pelantor/notation.h"
 #include "pelantor/pcset.h"
 #include "pelantor/primeform.h"
 #include "pelantor/setclass.h"
+#include "pelantor/subsets.h"
 #include "pelantor/transform.h"
+#include "pelantor/transformations.h"
 #include "pelantor/vectors.h"
 
 int main() {
