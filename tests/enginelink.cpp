@@ -1,8 +1,11 @@
 // Every public header of the engine, linked against the engine alone: the
 // library stands without the console and the features.
+#include "pelantor/chart.h"
+#include "pelantor/combinations.h"
 #include "pelantor/comparisons.h"
 #include "pelantor/embedding.h"
 #include "pelantor/error.h"
+#include "pelantor/icvsearch.h"
 #include "pelantor/intervals.h"
 #include "pelantor/notation.h"
 #include "pelantor/pcset.h"
@@ -10,7 +13,9 @@
 #include "pelantor/setclass.h"
 #include "pelantor/setlist.h"
 #include "pelantor/similarity.h"
+#include "pelantor/subsets.h"
 #include "pelantor/transform.h"
+#include "pelantor/transformations.h"
 #include "pelantor/vectors.h"
 
 int main() {

@@ -27,6 +27,13 @@ struct Transform {
   friend constexpr bool operator==(Transform, Transform) = default;
 };
 
+// The operator that undoes t: the same operation (each multiplier is its own
+// inverse mod 12) with n carried back, -m * n mod 12.  Tn gives T(12 - n),
+// TnI itself, TnM T(7n)M and TnMI T(5n)MI.
+constexpr Transform inverse(Transform t) {
+  return {t.operation, ((-t.multiplier() * t.n) % 12 + 12) % 12};
+}
+
 // The name as the program writes it: "T7", "T7I", "TaM", "TbMI" (n as one
 // hexadecimal digit).
 std::string to_string(Transform t);
