@@ -102,44 +102,6 @@ void spaces(int n) {
   for (int i = 0; i < n; ++i) mwrite(" ");
 }
 
-void writeset(bitvec set, int braces) {
-  if (set & exclusionmark) mwrite("not ");
-  mwrite(braces ? "{" : "[");
-  for (int k = 0; k < 12; ++k) {
-    if (set & (bitvec{1} << k)) writehex(k);
-  }
-  mwrite(braces ? "}" : "]");
-}
-
-void writetransform(bitvec set, int inverted, int t) {
-  mwrite("{");
-  for (int p = 0; p < 12; ++p) {
-    if (set & (bitvec{1} << p)) writehex(inverted ? (t - p + 12) % 12 : (p + t) % 12);
-  }
-  mwrite("}");
-}
-
-void printintvec(const int vec[], int lo, int hi) {
-  mwrite("<");
-  for (int i = lo; i <= hi; ++i) {
-    if (vec[i] == openentry) {
-      mwrite("x");
-    } else {
-      writehex(vec[i]);
-    }
-  }
-  mwrite(">");
-}
-
-void printcompact(const double vec[7]) {
-  mwrite("<");
-  for (int i = 1; i <= 6; ++i) {
-    if (i > 1) mwrite(", ");
-    writereal2(vec[i]);
-  }
-  mwrite(">");
-}
-
 void printtitle() {
   screen("                              P e l a n t o r\n");
   screen("                                   v. %s\n", PELANTOR_VERSION);

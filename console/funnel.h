@@ -3,12 +3,11 @@
 // report file.  Prompts, menus and complaints go to the screen only, through
 // screen().
 
-#include "core/makeset.h"
-
 // printf-style text to the screen only.
 void screen(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// The writers of results.
+// The plain writers of results; sets, vectors and labels have theirs in
+// console/setwriters.h.
 void mwrite(const char* text);
 void writehex(int n);          // "%x"
 void writenum(int n);          // "%1i"
@@ -16,18 +15,6 @@ void writenum64(long long n);  // "%1lli", for counts beyond 32 bits
 void writereal(double x);      // "%.3f"
 void writereal2(double x);     // "%.2f"
 void spaces(int n);            // n blanks; nothing for n <= 0
-// "not " for a set carrying the exclusion mark, then the pitch classes in
-// braces (braces != 0) or square brackets.
-void writeset(bitvec set, int braces);
-// The image of set under Tt (inverted 0) or TtI, in the order of set's own
-// pitch classes, in braces.
-void writetransform(bitvec set, int inverted, int t);
-// An entry of an integer vector left open, written as x.
-inline constexpr int openentry = 120;
-// "<" vec[lo..hi] as hexadecimal digits (openentry as x) ">".
-void printintvec(const int vec[], int lo, int hi);
-// "<" places 1..6 with two decimals, separated by ", " ">".
-void printcompact(const double vec[7]);
 
 // The title banner, screen only.
 void printtitle();

@@ -1,11 +1,11 @@
 #pragma once
-// Pitch-class sets: the bitvec representation, set input from the keyboard
-// and the elementary set operations.
+// Pitch-class sets: the bitvec representation and the elementary set
+// operations.
 
 #include <cstdint>
 
 // A pitch-class set: bit k (value 2^k) is pitch class k, 0 = C ... 11 = B.
-// Bit 12 is the exclusion mark, typed as n or N.  Higher bits are always 0.
+// Bit 12 is the exclusion mark.  Higher bits are always 0.
 using bitvec = std::uint32_t;
 
 inline constexpr bitvec pc0 = 1, pc1 = 2, pc2 = 4, pc3 = 8, pc4 = 16, pc5 = 32, pc6 = 64, pc7 = 128,
@@ -23,28 +23,6 @@ consteval bitvec pcs(const char* digits) {
   }
   return set;
 }
-
-// Pitch-class codes handed from getpc to makeset.
-inline constexpr int pctencode = 116;  // pitch class 10 (10 itself means end of line)
-inline constexpr int exclusioncode = 45;
-inline constexpr int endofline = 10;
-inline constexpr int rejected = -1;
-
-// Reads one line of pitch classes into *set (the caller printed its prompt).
-// An empty result is refused with a message and the line is typed again.
-void readset(bitvec* set);
-// The same without the emptiness test: an empty line leaves 0 (or 4096).
-void readsetII(bitvec* set);
-// Reads characters from the keyboard up to one pitch-class code.
-int getpc();
-// True for the characters that name a pitch class (0-9, aAtT+, bBeE*).
-bool ispc(int c);
-// The digit value of a pitch-class character; ten gives 116, eleven 11.
-int toint(int c);
-// ORs the pitch class of code into *set; a rejected code (-1) changes nothing.
-void makeset(bitvec* set, int code);
-// The mask of a pitch-class code: 0..11, 45 the exclusion mark, else 0.
-bitvec pctobitvec(int code);
 
 // True when every pitch class of b is in a (b is a subset of a).
 constexpr bool included(bitvec a, bitvec b) {

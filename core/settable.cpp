@@ -2,7 +2,6 @@
 
 #include <bit>
 
-#include "console/funnel.h"
 #include "core/primeform.h"
 #include "core/settable_data.h"
 
@@ -67,14 +66,6 @@ constexpr bool rowsagreewithlocinfo() {
 }
 static_assert(rowsagreewithlocinfo(), "settable rows must match locinfo, sorted by prime");
 
-// The Forte label of a class of c notes: c, "-", "z" if Z-related, ordinal.
-void writelabel(const setentry& row, int c) {
-  writenum(c);
-  mwrite("-");
-  if (row.zpartner != 0) mwrite("z");
-  writenum(static_cast<int>(row.ordinal));
-}
-
 }  // namespace
 
 int binsearch(int first, int last, bitvec prime) {
@@ -128,19 +119,4 @@ int classrow(bitvec set) {
   const bitvec plain = set & aggregate;
   const int c = bitcount(plain);
   return binsearch(locinfo[c].first, locinfo[c].last, primeform(plain, rahn));
-}
-
-void writeforte(bitvec set) {
-  writelabel(settable[classrow(set)], bitcount(set & aggregate));
-}
-
-void writesc(bitvec set) {
-  const int c = bitcount(set & aggregate);
-  const setentry& row = settable[classrow(set)];
-  spaces(12 - c);
-  writelabel(row, c);
-  if (row.ordinal < 10) spaces(1);
-  if (c < 10) spaces(1);
-  if (row.zpartner == 0) spaces(1);
-  spaces(2);
 }

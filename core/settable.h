@@ -1,6 +1,6 @@
 #pragma once
 // The 224 set classes with their Forte ordinals, Z- and M-partners, the
-// interval-class bounds per cardinality, their look-ups and label writers.
+// interval-class bounds per cardinality and their look-ups.
 
 #include <cstdint>
 
@@ -34,9 +34,3 @@ int sendicmin(int c, int i);
 int sendicmax(int c, int i);
 // The settable row of the class of any set (the exclusion mark ignored).
 int classrow(bitvec set);
-
-// Writes the Forte label of the set's class (e.g. 4-z15) through the funnel.
-void writeforte(bitvec set);
-// Writes the label as a list cell: 12 - c spaces, the label padded to 6
-// characters, 2 more spaces.
-void writesc(bitvec set);

@@ -6,10 +6,10 @@
 #include <algorithm>
 
 #include "console/funnel.h"
-#include "core/primeform.h"
+#include "console/setwriters.h"
 #include "core/settable.h"
 #include "features/prompts.h"
-#include "features/setreport.h"
+#include "features/setinput.h"
 #include "features/subsetcombine.h"
 
 namespace {
@@ -26,13 +26,12 @@ std::unique_ptr<subsetgroup> getsubsets(session& s) {
                           number(1, 12), "\n");
   for (int i = 1; i <= howmany; ++i) {
     screen("Type pc set #%1i:  ", i);
-    bitvec set = 0;
-    readset(&set);
-    if ((set & exclusionmark) != 0) {
-      g->omitsets[++g->numomit] = set & aggregate;
+    const pelantor::MarkedSet typed = readset();
+    if (typed.excluded) {
+      g->omitsets[++g->numomit] = typed.set.bits();
     } else {
-      g->subsets[++g->numsubsets] = set;
-      const int c = bitcount(set);
+      g->subsets[++g->numsubsets] = typed.set.bits();
+      const int c = typed.set.size();
       g->totalcard += c;
       g->maxcard = std::max(g->maxcard, c);
     }
@@ -85,7 +84,7 @@ const char* refusal(int option, const subsetgroup* g) {
 // The tally list: each counted class in table order with its count right
 // aligned in four columns, its prime form as the table holds it and its
 // class summary.
-void inorder(int primealg) {
+void inorder(pelantor::Algorithm algorithm) {
   bool any = false;
   for (int row = 1; row < settablesize; ++row) {
     const std::int64_t n = combs[row];
@@ -96,15 +95,16 @@ void inorder(int primealg) {
     }
     writenum64(n);
     spaces(2);
-    writeset(getbitvec(row), 0);
-    writeinfo(getbitvec(row), primealg);
+    const pelantor::PcSet prime = pelantor::PcSet::from_bits(getbitvec(row));
+    writeset(prime, setstyle::brackets);
+    writeclasssummary(prime, algorithm);
     mwrite("\n");
   }
   if (!any) mwrite("There are no combinations that fit this category\n\n");
   mwrite("\n");
 }
 
-void writecombs(int option, const subsetgroup* g, int card, int primealg) {
+void writecombs(int option, const subsetgroup* g, int card, pelantor::Algorithm algorithm) {
   switch (option) {
     case nooverlap:
       mwrite("Non-overlapping combinations of ");
@@ -125,15 +125,17 @@ void writecombs(int option, const subsetgroup* g, int card, int primealg) {
       break;
   }
   for (int i = 1; i <= g->numsubsets; ++i) {
-    writeset(primeform(g->subsets[i], primealg), 0);
+    writeprimeform(pelantor::PcSet::from_bits(g->subsets[i]), algorithm);
     if (i < g->numsubsets || g->numomit > 0) mwrite(", ");
   }
   for (int i = 1; i <= g->numomit; ++i) {
-    writeset(primeform(g->omitsets[i], primealg) | exclusionmark, 0);
+    const pelantor::PcSet omitted = pelantor::PcSet::from_bits(g->omitsets[i]);
+    writeset(pelantor::MarkedSet{pelantor::prime_form(omitted, algorithm).prime, true},
+             setstyle::brackets);
     if (i < g->numomit) mwrite(", ");
   }
   mwrite("\n");
-  inorder(primealg);
+  inorder(algorithm);
 }
 
 }  // namespace
@@ -148,7 +150,7 @@ void combinesubsets(session& s) {
       const int card = option >= ofcardinality ? askcardinality(option, g.get(), s) : 0;
       std::fill(std::begin(combs), std::end(combs), 0);
       createsets(option, g.get(), 2, g->subsets[1], card);
-      writecombs(option, g.get(), card, s.primeformalgorithm);
+      writecombs(option, g.get(), card, s.algorithm);
     }
     // 1 another group, 2 another option on the same group, 3 back to the menu.
     const int next = ask(s, whatnextmenu, number(1, 3), "\n");

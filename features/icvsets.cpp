@@ -3,11 +3,10 @@
 #include <string>
 
 #include "console/funnel.h"
+#include "console/setwriters.h"
 #include "core/intervals.h"
-#include "core/primeform.h"
 #include "core/settable.h"
 #include "features/prompts.h"
-#include "features/setreport.h"
 
 namespace {
 
@@ -59,7 +58,11 @@ void findsetsbyicvector(session& s) {
       mwrite("-note ");
     }
     mwrite("sets with interval-class vector: ");
-    printintvec(want, 1, 6);
+    pelantor::IcPattern pattern;
+    for (int i = 1; i <= 6; ++i) {
+      if (want[i] != answerx) pattern[i - 1] = want[i];
+    }
+    writevector(pattern);
     mwrite("\n");
 
     const int first = sendlocinfo(card == answerx ? 2 : card, 0);
@@ -70,8 +73,8 @@ void findsetsbyicvector(session& s) {
       if (!matches(prime, want)) continue;
       ++found;
       mwrite("  ");
-      writeset(primeform(prime, s.primeformalgorithm), 0);
-      writeinfo(prime, s.primeformalgorithm);
+      writeprimeform(pelantor::PcSet::from_bits(prime), s.algorithm);
+      writeclasssummary(pelantor::PcSet::from_bits(prime), s.algorithm);
       mwrite("\n");
     }
     if (found == 0) mwrite("Sorry, there are no matching sets\n");

@@ -38,7 +38,8 @@ constexpr const char* algorithmmenu =
 
 // '#': the algorithm in force from now on.
 void choosealgorithm(session& s) {
-  s.primeformalgorithm = ask(s, algorithmmenu, number(1, 2)) == 1 ? rahn : forte;
+  s.algorithm = ask(s, algorithmmenu, number(1, 2)) == 1 ? pelantor::Algorithm::rahn
+                                                         : pelantor::Algorithm::forte;
   screen("\n");
 }
 

@@ -7,11 +7,11 @@
 
 #include <string_view>
 
-#include "console/funnel.h"
 #include "features/session.h"
 
-// The answer x, for "any" or "left open"; vectors write it as x.
-inline constexpr int answerx = openentry;
+// The answer x, for "any" or "left open"; outside every range a question
+// takes.
+inline constexpr int answerx = 'x';
 
 // What a question takes.
 struct answers {

@@ -1,6 +1,7 @@
 #include "features/satvectors.h"
 
 #include "console/funnel.h"
+#include "console/setwriters.h"
 #include "core/settable.h"
 
 namespace {
@@ -174,7 +175,7 @@ void getcyclerows(bitvec set, int rows[7][13], int print) {
   if (print != 0) {
     mwrite("\n    IC Cycle Vector:     ");
     for (int k = 1; k <= 6; ++k) {
-      printintvec(rows[k], 0, shownslots[k] - 1);
+      writevector(std::span<const int>(rows[k], shownslots[k]));
       mwrite(" ");
     }
   }
@@ -297,7 +298,5 @@ void printmaxvec(const double v[7]) {
 }
 
 void printweighted(const int weighted[7]) {
-  double units[7];
-  for (int k = 0; k <= 6; ++k) units[k] = weighted[k] / 100.0;
-  printcompact(units);
+  writehundredths({weighted[1], weighted[2], weighted[3], weighted[4], weighted[5], weighted[6]});
 }

@@ -5,7 +5,7 @@
 // question, the defaults of the transformation feature) lasts for the rest
 // of the run.  Nothing of them is kept between runs.
 
-#include "core/primeform.h"
+#include "pelantor/primeform.h"
 
 // The defaults of the transformation feature (main-menu entry 5).  Each is
 // asked once when the user changes them; an escape there stores -1, which
@@ -18,6 +18,6 @@ struct transformdefaults {
 };
 
 struct session {
-  int primeformalgorithm = rahn;  // rahn or forte
+  pelantor::Algorithm algorithm = pelantor::Algorithm::rahn;  // of every prime form shown
   transformdefaults transform;
 };

@@ -1,6 +1,7 @@
 #include "features/setmappings.h"
 
 #include "console/funnel.h"
+#include "console/setwriters.h"
 #include "core/intervals.h"
 #include "core/settable.h"
 
@@ -22,7 +23,7 @@ void writetranspositions() {
 // sharing no pitch class with it; a blank otherwise.
 void writerow(bitvec prime) {
   const int n = bitcount(prime);
-  writeset(prime, 0);
+  writeset(pelantor::PcSet::from_bits(prime), setstyle::brackets);
   spaces(14 - n);
   for (int op = opT; op <= opMI; ++op) {
     for (int t = 0; t < 12; ++t) {

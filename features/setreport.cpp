@@ -1,11 +1,13 @@
 #include "features/setreport.h"
 
 #include "console/funnel.h"
+#include "console/setwriters.h"
 #include "core/intervals.h"
 #include "core/primeform.h"
 #include "core/settable.h"
 #include "features/satvectors.h"
 #include "features/session.h"
+#include "features/setinput.h"
 
 namespace {
 
@@ -16,36 +18,15 @@ void writerule(const char* ending) {
   mwrite(ending);
 }
 
-// The set as the image of its prime form under primealg, then the operator
-// and the form: "{740} =  T7I of [037]".
-void writeasimage(bitvec set, int primealg) {
-  int flag = 0;
-  int n = 0;
-  const bitvec prime = primeform(set, &flag, &n, primealg);
-  writetransform(prime, flag, n);
-  mwrite(" =  T");
-  writehex(n);
-  mwrite(flag != 0 ? "I of " : " of ");
-  writeset(prime, 0);
-}
-
-// " (c-z<ordinal>)" after a Z-correspondent's form.
-void writezlabel(int c, int ordinal) {
-  mwrite(" (");
-  writenum(c);
-  mwrite("-z");
-  writenum(ordinal);
-  mwrite(")");
-}
-
-// "    Z = [0137] (4-z29)" for a class with a Z-correspondent, else nothing.
-void writezpartner(int c, const setentry& entry, int primealg) {
-  if (entry.zpartner == 0) return;
-  const int zordinal = static_cast<int>(entry.zpartner);
-  mwrite("    Z = ");
-  const bitvec zprime = linsearch(sendlocinfo(c, 0), sendlocinfo(c, 1), zordinal);
-  writeset(primeform(zprime, primealg), 0);
-  writezlabel(c, zordinal);
+// The set as the image of its prime form under the algorithm, then the
+// operator and the form: "{740} =  T7I of [037]".
+void writeasimage(bitvec set, pelantor::Algorithm algorithm) {
+  const pelantor::PrimeForm form = pelantor::prime_form(pelantor::PcSet::from_bits(set), algorithm);
+  writeimage(form);
+  mwrite(" =  ");
+  mwrite(pelantor::to_string(form.op).c_str());
+  mwrite(" of ");
+  writeset(form.prime, setstyle::brackets);
 }
 
 void writeproperties(bitvec set) {
@@ -58,11 +39,11 @@ void writeproperties(bitvec set) {
   vtics(set, vt);
   mwrite("\n  SET PROPERTIES:\n");
   mwrite("    IC vector:  ");
-  printintvec(icv, 1, 6);
+  writevector(std::span<const int>(icv + 1, 6));
   mwrite("    Invariance vector:  ");
-  printintvec(invariance, 0, 7);
+  writevector(invariance);
   mwrite("\n    VTICS:  ");
-  printintvec(vt, 0, 11);
+  writevector(std::span<const int>(vt, 12));
 
   int weighted[7] = {};
   getcompactvector(set, weighted, 1);
@@ -85,7 +66,7 @@ void writeproperties(bitvec set) {
   getpercentvec(adjusted, c, proportional);
   getnewpercentvec(proportional, picsat);
   mwrite("\n    Adjusted IC vector:  ");
-  printintvec(adjusted, 1, 6);
+  writevector(std::span<const int>(adjusted + 1, 6));
   mwrite("\n    Proportional ICSATV:  ");
   printmaxvec(proportional);
   mwrite("\n    PICSAT%V: ");
@@ -105,15 +86,16 @@ void writeproperties(bitvec set) {
   printmaxvec(pcyc);
 }
 
-void writerelated(bitvec set, const setentry& entry, int primealg) {
+void writerelated(bitvec set, const setentry& entry, pelantor::Algorithm algorithm) {
   const int c = bitcount(set);
   mwrite("\n  RELATED SETS / SET-CLASSES:\n");
   mwrite("    Literal comp: ");
-  writeasimage(compliment(set), primealg);
+  writeasimage(compliment(set), algorithm);
   mwrite("  (Abstract comp.)\n");
-  writezpartner(c, entry, primealg);
+  const pelantor::SetClass& setclass = pelantor::set_class_of(pelantor::PcSet::from_bits(set));
+  writezpartner(setclass, algorithm);
   mwrite("    M/MI = ");
-  writeset(primeform(calc(set, opM, 0), primealg), 0);
+  writeprimeform(pelantor::PcSet::from_bits(calc(set, opM, 0)), algorithm);
   mwrite(" (");
   writenum(c);
   mwrite(entry.zpartner != 0 ? "-z" : "-");
@@ -122,7 +104,7 @@ void writerelated(bitvec set, const setentry& entry, int primealg) {
 }
 
 // The whole report on a set of 2..12 members without the exclusion mark.
-void writereport(bitvec set, int primealg) {
+void writereport(bitvec set, pelantor::Algorithm algorithm) {
   const int c = bitcount(set);
   // The class is always found through the Rahn prime form.
   const int row = binsearch(sendlocinfo(c, 0), sendlocinfo(c, 1), primeform(set, rahn));
@@ -130,23 +112,21 @@ void writereport(bitvec set, int primealg) {
 
   writerule("\n");
   mwrite("Input set: ");
-  writeasimage(set, primealg);
+  writeasimage(set, algorithm);
   mwrite("  Forte label: ");
-  writeforte(set);
+  writeforte(pelantor::set_class_of(pelantor::PcSet::from_bits(set)));
   writeproperties(set);
-  writerelated(set, entry, primealg);
+  writerelated(set, entry, algorithm);
   writerule("\n\n");
 }
 
-// Clears the exclusion mark; while fewer than two members remain, refuses
-// the set and reads another.
-bitvec atleastdyad(bitvec set) {
-  set &= aggregate;
-  while (bitcount(set) < 2) {
+// While the set has fewer than two members, refuses it and reads another;
+// the exclusion mark does not count.
+pelantor::PcSet atleastdyad(pelantor::PcSet set) {
+  while (set.size() < 2) {
     screen("Surely you don't want to see information about a one-element set!\n\n");
     screen("Please input a pc-set (at least a dyad):  ");
-    readset(&set);
-    set &= aggregate;
+    set = readset().set;
   }
   return set;
 }
@@ -154,28 +134,16 @@ bitvec atleastdyad(bitvec set) {
 }  // namespace
 
 void showsetinfo(session& s) {
-  bitvec set = 0;
   screen("Please input a pc-set:  ");
-  readset(&set);
+  pelantor::PcSet set = readset().set;
   for (;;) {
     set = atleastdyad(set);
-    writereport(set, s.primeformalgorithm);
+    writereport(set.bits(), s.algorithm);
     screen("Enter another set or hit ENTER to return to main menu:  ");
-    readsetII(&set);
-    if (set == 0 || set == exclusionmark) {
+    set = readsetorempty().set;
+    if (set.empty()) {
       screen("\n\n");
       return;
     }
   }
-}
-
-void writeinfo(bitvec set, int primealg) {
-  set &= aggregate;
-  const int c = bitcount(set);
-  int icv[7] = {};
-  icvector(set, icv);
-  writesc(set);
-  spaces(2);
-  printintvec(icv, 1, 6);
-  if (c > 0) writezpartner(c, sendentry(classrow(set)), primealg);
 }

@@ -1,31 +1,35 @@
 #include "features/settransformer.h"
 
 #include "console/funnel.h"
-#include "core/makeset.h"
+#include "console/setwriters.h"
 #include "features/prompts.h"
+#include "features/setinput.h"
 #include "features/ttocodes.h"
 
 namespace {
 
-// Reads two literal sets of the same size, 1 to 11 members, into *set1 and
-// *set2 (exclusion marks dropped) and returns that size.
-int readpair(bitvec* set1, bitvec* set2) {
+struct setpair {
+  pelantor::PcSet first;
+  pelantor::PcSet second;
+};
+
+// Reads two literal sets of the same size, 1 to 11 members; exclusion marks
+// are dropped.
+setpair readpair() {
   for (;;) {
     screen("\nPlease enter two sets (Note: these will be treated as sets, not set classes)\n");
     screen("Set #1:  ");
-    readset(set1);
-    *set1 &= aggregate;
+    const pelantor::PcSet first = readset().set;
     screen("Set #2:  ");
-    readset(set2);
-    *set2 &= aggregate;
-    const int n = bitcount(*set1);
-    if (n != bitcount(*set2)) {
+    const pelantor::PcSet second = readset().set;
+    const int n = first.size();
+    if (n != second.size()) {
       screen("The sets should be the same size (cardinality).  Please try again.\n\n");
     } else if (n == 12) {
       screen("The aggregate maps onto itself under all combinations of operations?\n");
       screen("Perhaps you'd like to try this with some more interesting sets...\n\n");
     } else {
-      return n;
+      return {first, second};
     }
   }
 }
@@ -99,8 +103,8 @@ void findtransformations(session& s) {
   // The partition filter lasts for one visit from the main menu.
   int partitions[7] = {1, 1, 1, 1, 1, 1, 1};
   for (;;) {
-    bitvec set1 = 0, set2 = 0;
-    const int n = readpair(&set1, &set2);
+    const setpair sets = readpair();
+    const int n = sets.first.size();
 
     // Only a plain no skips the menu; after '?' or '#' it is shown.
     if (askyn("\nDo you want to change the defaults?\n\nReply:  ", s) != 0) {
@@ -108,12 +112,13 @@ void findtransformations(session& s) {
     }
 
     mwrite("\nTransformations of ");
-    writeset(set1, 1);
+    writeset(sets.first, setstyle::braces);
     mwrite(" onto ");
-    writeset(set2, 1);
+    writeset(sets.second, setstyle::braces);
     mwrite("\n");
     const canon ops = {s.transform.includeI, s.transform.includeM, s.transform.includeMI};
-    if (writemappings(set1, set2, partitions, ops, s.transform.showall) == 0) {
+    if (writemappings(sets.first.bits(), sets.second.bits(), partitions, ops,
+                      s.transform.showall) == 0) {
       mwrite("\nSorry there were no operations that map set #1 onto set #2\n");
     }
 

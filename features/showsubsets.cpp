@@ -7,11 +7,12 @@
 #include <memory>
 
 #include "console/funnel.h"
+#include "console/setwriters.h"
 #include "core/embedinfo.h"
 #include "core/intervals.h"
-#include "core/primeform.h"
 #include "core/settable.h"
 #include "features/prompts.h"
+#include "features/setinput.h"
 
 namespace {
 
@@ -40,17 +41,14 @@ std::unique_ptr<supersetgroup> getsupersets(session& s) {
   const int howmany = ask(s, "Number of supersets (1 - 12 possible):  ", number(1, 12), "\n");
   for (int i = 1; i <= howmany; ++i) {
     screen("Type pc set #%1i:  ", i);
-    bitvec set = 0;
-    readset(&set);
-    set &= aggregate;
-    while (bitcount(set) < 3) {
-      screen("You must be kidding!  You want subsets of a %i-note superset?!\n", bitcount(set));
+    pelantor::PcSet set = readset().set;
+    while (set.size() < 3) {
+      screen("You must be kidding!  You want subsets of a %i-note superset?!\n", set.size());
       screen("Try again:  ");
-      readset(&set);
-      set &= aggregate;
+      set = readset().set;
     }
-    g->supersets[++g->numsupersets] = set;
-    g->mincard = std::min(g->mincard, bitcount(set));
+    g->supersets[++g->numsupersets] = set.bits();
+    g->mincard = std::min(g->mincard, set.size());
   }
   screen("\n");
   return g;
@@ -74,7 +72,7 @@ void askrange(const supersetgroup* g, int* first, int* last, session& s) {
 // One listed class: with a single superset its embedding count e and how far
 // e lies below the most and above the least any class of the superset's size
 // holds.
-void writesubsetrow(const supersetgroup* g, bitvec x, int e, int primealg) {
+void writesubsetrow(const supersetgroup* g, bitvec x, int e, pelantor::Algorithm algorithm) {
   const bool single = g->numsupersets == 1;
   mwrite("  ");
   if (single) {
@@ -82,9 +80,9 @@ void writesubsetrow(const supersetgroup* g, bitvec x, int e, int primealg) {
     writenum(e);
   }
   spaces(2);
-  writeset(primeform(x, primealg), 0);
+  writeprimeform(pelantor::PcSet::from_bits(x), algorithm);
   spaces(2);
-  writesc(x);
+  writelabelcell(pelantor::set_class_of(pelantor::PcSet::from_bits(x)));
   spaces(3);
   if (single) {
     int maxemb = 0, minemb = 0;
@@ -99,7 +97,7 @@ void writesubsetrow(const supersetgroup* g, bitvec x, int e, int primealg) {
 }
 
 // Lists the classes of c notes embedded in every superset; returns how many.
-int listmutual(const supersetgroup* g, int c, int primealg) {
+int listmutual(const supersetgroup* g, int c, pelantor::Algorithm algorithm) {
   int found = 0;
   for (int row = sendlocinfo(c, 0); row <= sendlocinfo(c, 1); ++row) {
     const bitvec x = getbitvec(row);
@@ -110,7 +108,7 @@ int listmutual(const supersetgroup* g, int c, int primealg) {
       inall = e != 0;
     }
     if (!inall) continue;
-    writesubsetrow(g, x, e, primealg);
+    writesubsetrow(g, x, e, algorithm);
     ++found;
   }
   return found;
@@ -132,10 +130,10 @@ void showsubsets(session& s) {
       mwrite("-note subsets of ");
       for (int i = 1; i <= g->numsupersets; ++i) {
         if (i > 1) mwrite(", ");
-        writeset(primeform(g->supersets[i], s.primeformalgorithm), 0);
+        writeprimeform(pelantor::PcSet::from_bits(g->supersets[i]), s.algorithm);
       }
       mwrite("\n");
-      previousfound = previousfound && listmutual(g.get(), c, s.primeformalgorithm) > 0;
+      previousfound = previousfound && listmutual(g.get(), c, s.algorithm) > 0;
       if (!previousfound) mwrite("  None mutually included\n");
     }
     mwrite("\n");

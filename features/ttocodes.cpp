@@ -1,6 +1,7 @@
 #include "features/ttocodes.h"
 
 #include "console/funnel.h"
+#include "console/setwriters.h"
 #include "core/intervals.h"
 
 namespace {
@@ -25,9 +26,9 @@ void writehalf(int code, bitvec from, bitvec to) {
   converttni(code, &op, &t);
   writehex(t);
   writeTTO(op);
-  writeset(from, 1);
+  writeset(pelantor::PcSet::from_bits(from), setstyle::braces);
   mwrite(" --> ");
-  writeset(to, 1);
+  writeset(pelantor::PcSet::from_bits(to), setstyle::braces);
 }
 
 // "   T0I{048} --> {048}"

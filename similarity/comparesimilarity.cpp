@@ -1,9 +1,10 @@
 #include "similarity/comparesimilarity.h"
 
 #include "console/funnel.h"
-#include "core/primeform.h"
+#include "console/setwriters.h"
 #include "core/settable.h"
 #include "features/prompts.h"
+#include "features/setinput.h"
 #include "similarity/measuremenu.h"
 #include "similarity/measures.h"
 #include "similarity/setlists.h"
@@ -27,14 +28,11 @@ constexpr const char* similaritymenu =
 
 // Reads a set to compare; prompt is shown again, with place, until the set
 // has 2 to 10 pitch classes.  The exclusion mark is dropped.
-bitvec readcomparableset(const char* prompt, int place) {
-  bitvec set;
-  readset(&set);
-  set &= aggregate;
-  while (refusedsize(set)) {
+pelantor::PcSet readcomparableset(const char* prompt, int place) {
+  pelantor::PcSet set = readset().set;
+  while (refusedsize(set.bits())) {
     screen(prompt, place);
-    readset(&set);
-    set &= aggregate;
+    set = readset().set;
   }
   return set;
 }
@@ -46,7 +44,7 @@ int getsets(bitvec sets[maxsets + 1], session& s) {
   for (int k = 1; k <= n; ++k) {
     // One more blank after a one-digit number keeps the sets in one column.
     screen("Type pc set #%1i: %s", k, k < 10 ? " " : "");
-    sets[k] = readcomparableset("Please type another pc set #%1i:  ", k);
+    sets[k] = readcomparableset("Please type another pc set #%1i:  ", k).bits();
   }
   screen("\n");
   return n;
@@ -71,7 +69,7 @@ void comparetypedsets(session& s) {
     if (k < 10) spaces(1);
     writenum(k);
     mwrite(". ");
-    writeset(primeform(sets[k], s.primeformalgorithm), 0);
+    writeprimeform(pelantor::PcSet::from_bits(sets[k]), s.algorithm);
     spaces(10 - bitcount(sets[k]));
     for (int j = 1; j <= n; ++j) {
       writereal(relatesets(sets[k], sets[j], measure));
@@ -88,7 +86,7 @@ void comparetypedsets(session& s) {
 void comparetoallclasses(session& s) {
   const int measure = choosemeasure(s);
   screen("Type pc set to compare:  ");
-  const bitvec set = readcomparableset("Please type another pc set to compare:  ", 0);
+  const bitvec set = readcomparableset("Please type another pc set to compare:  ", 0).bits();
 
   screen("What range of cardinalities would you like to compare this to? (2-10)\n");
   const int low = ask(s, "Please type lowest cardinality:  ", number(2, 10));
@@ -97,16 +95,18 @@ void comparetoallclasses(session& s) {
   mwrite("\n");
   writemeasurename(measure);
   mwrite(" relations to set class ");
-  writeset(primeform(set, s.primeformalgorithm), 0);
+  writeprimeform(pelantor::PcSet::from_bits(set), s.algorithm);
   mwrite(":\n");
 
   node* tree = nullptr;
   for (int i = sendlocinfo(low, 0); i <= sendlocinfo(high, 1); ++i) {
     const bitvec other = sendset(i);
-    tree = insert(primeform(other, s.primeformalgorithm), tree, relatesets(set, other, measure));
+    const pelantor::PcSet prime =
+        pelantor::prime_form(pelantor::PcSet::from_bits(other), s.algorithm).prime;
+    tree = insert(prime.bits(), tree, relatesets(set, other, measure));
   }
   int distinct = 0;
-  printall(tree, s.primeformalgorithm, &distinct);
+  printall(tree, s.algorithm, &distinct);
   writenum(distinct);
   mwrite(" distinct ");
   writemeasurename(measure);

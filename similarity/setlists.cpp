@@ -10,9 +10,9 @@
 
 #include "console/charsource.h"
 #include "console/funnel.h"
-#include "core/primeform.h"
-#include "core/settable.h"
+#include "console/setwriters.h"
 #include "features/session.h"
+#include "features/setinput.h"
 #include "similarity/measuremenu.h"
 #include "similarity/measures.h"
 
@@ -110,12 +110,12 @@ double average(double sum, int count) {
 }
 
 // "  7. [014]": the place number right-aligned in three columns.
-void writerowheader(int place, bitvec set, int primealg) {
+void writerowheader(int place, bitvec set, pelantor::Algorithm algorithm) {
   if (place < 100) spaces(1);
   if (place < 10) spaces(1);
   writenum(place);
   mwrite(". ");
-  writeset(primeform(set, primealg), 0);
+  writeprimeform(pelantor::PcSet::from_bits(set), algorithm);
 }
 
 void writeaverage(const char* lead, int measure, double value) {
@@ -137,15 +137,15 @@ void writeextremes(const rowstats& row) {
 // sets of places from..to of list (1-based); the line breaks follow the
 // place numbers.  Returns the row's average.
 double comparerow(const std::vector<bitvec>& list, int i, int from, int to, int measure,
-                  int primealg) {
+                  pelantor::Algorithm algorithm) {
   rowstats row;
   row.similarity = issimilarity(measure);
-  writerowheader(i, list[i - 1], primealg);
+  writerowheader(i, list[i - 1], algorithm);
   mwrite(" compared to:\n     ");
   for (int j = from; j <= to; ++j) {
     writenum(j);
     mwrite(". ");
-    writeset(primeform(list[j - 1], primealg), 0);
+    writeprimeform(pelantor::PcSet::from_bits(list[j - 1]), algorithm);
     mwrite(":  ");
     const double v = relatesets(list[i - 1], list[j - 1], measure);
     row.add(v);
@@ -179,19 +179,16 @@ void createsetlist() {
   createlist(name, file);
   int k = 1;
   screen("\nPlease enter pc set %d or ENTER to return to menu:  ", k++);
-  bitvec set;
-  readsetII(&set);
-  while ((set & aggregate) != 0) {
-    set &= aggregate;
-    while (refusedsize(set)) {
+  pelantor::PcSet set = readsetorempty().set;
+  while (!set.empty()) {
+    while (refusedsize(set.bits())) {
       screen("Please type another pc set to compare:  ");
-      readsetII(&set);
-      set &= aggregate;
+      set = readsetorempty().set;
     }
     // Written at once, so that no set typed is lost if the program is ended.
-    file << set << '\n' << std::flush;
+    file << set.bits() << '\n' << std::flush;
     screen("Please enter pc set %d or ENTER to return to menu:  ", k++);
-    readsetII(&set);
+    set = readsetorempty().set;
   }
   screen("\n\n");
 }
@@ -207,7 +204,7 @@ void comparewithinlist(session& s) {
 
   writeheading(name);
   double total = 0.0;
-  for (int i = 1; i <= n; ++i) total += comparerow(list, i, 1, n, measure, s.primeformalgorithm);
+  for (int i = 1; i <= n; ++i) total += comparerow(list, i, 1, n, measure, s.algorithm);
   writefinalaverage(measure, total, n);
 }
 
@@ -228,8 +225,7 @@ void comparetwolists(session& s) {
   writeheading(name2);
   double total = 0.0;
   // The second file's sets are numbered on from the first file's.
-  for (int i = 1; i <= n; ++i)
-    total += comparerow(list, i, n + 1, n + m, measure, s.primeformalgorithm);
+  for (int i = 1; i <= n; ++i) total += comparerow(list, i, n + 1, n + m, measure, s.algorithm);
   writefinalaverage(measure, total, n);
 }
 
@@ -245,9 +241,9 @@ void showliststatistics(session& s) {
   writeheading(name);
   double total = 0.0;
   for (int i = 1; i <= n; ++i) {
-    writerowheader(i, list[i - 1], s.primeformalgorithm);
+    writerowheader(i, list[i - 1], s.algorithm);
     spaces(5);
-    writeforte(list[i - 1]);
+    writeforte(pelantor::set_class_of(pelantor::PcSet::from_bits(list[i - 1])));
     rowstats row;
     row.similarity = issimilarity(measure);
     for (int j = 1; j <= n; ++j) row.add(relatesets(list[i - 1], list[j - 1], measure));

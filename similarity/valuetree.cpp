@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "console/funnel.h"
-#include "features/setreport.h"
+#include "console/setwriters.h"
 
 namespace {
 
@@ -37,9 +37,9 @@ node* insert(bitvec set, node* tree, double value) {
   return tree;
 }
 
-void printall(const node* tree, int primealg, int* distinct) {
+void printall(const node* tree, pelantor::Algorithm algorithm, int* distinct) {
   if (tree == nullptr) return;
-  printall(tree->left, primealg, distinct);
+  printall(tree->left, algorithm, distinct);
   writereal(tree->value);
   ++*distinct;
   bool first = true;
@@ -47,11 +47,11 @@ void printall(const node* tree, int primealg, int* distinct) {
     // Later sets line up under the first, past the value and its blanks.
     spaces(first ? 2 : 7);
     first = false;
-    writeset(set, 0);
-    writeinfo(set, primealg);
+    writeset(pelantor::PcSet::from_bits(set), setstyle::brackets);
+    writeclasssummary(pelantor::PcSet::from_bits(set), algorithm);
     mwrite("\n");
   }
-  printall(tree->right, primealg, distinct);
+  printall(tree->right, algorithm, distinct);
 }
 
 node* erasetree(node* tree) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/makeset.h"
+#include "pelantor/primeform.h"
 
 struct node {
   node* left;
@@ -22,8 +23,8 @@ node* talloc();
 node* insert(bitvec set, node* tree, double value);
 // Writes the listing through the funnel, smaller values first: each value
 // with three decimals, then its sets in brackets with their class summary,
-// one a line (a Z-correspondent in its prime form under primealg).  Adds one
-// to *distinct per node.
-void printall(const node* tree, int primealg, int* distinct);
+// one a line (a Z-correspondent in its prime form under the algorithm).
+// Adds one to *distinct per node.
+void printall(const node* tree, pelantor::Algorithm algorithm, int* distinct);
 // Releases every node; returns the empty tree.
 node* erasetree(node* tree);

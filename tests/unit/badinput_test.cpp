@@ -10,8 +10,8 @@
 
 #include "console/charsource.h"
 #include "console/funnel.h"
-#include "core/makeset.h"
 #include "features/prompts.h"
+#include "features/setinput.h"
 #include "tests/unit/consoletest.h"
 
 namespace {
@@ -99,9 +99,7 @@ TEST(ReadSet, OddBytesAreRefusedOneByOne) {
       bytes("0\xff"
             "1\0"
             "4\r\n"));
-  bitvec s = 0;
-  readset(&s);
-  EXPECT_EQ(s, pcs("014"));
+  EXPECT_EQ(readset().set, pelantor::pcs("014"));
   const std::string nul(1, '\0');
   EXPECT_EQ(c.shown(),
             "ERROR -- bad input: \xff is not a pitch-class!\n"
@@ -113,11 +111,8 @@ TEST(ReadSet, LineLongerThanAnyBuffer) {
   std::string line;
   for (int i = 0; i < 2000; ++i) line += "0 1 4 ";
   console c(line + "\n" + std::string(5000, '7') + "\n");
-  bitvec s = 0;
-  readset(&s);
-  EXPECT_EQ(s, pcs("014"));
-  readset(&s);
-  EXPECT_EQ(s, pcs("7"));
+  EXPECT_EQ(readset().set, pelantor::pcs("014"));
+  EXPECT_EQ(readset().set, pelantor::pcs("7"));
   EXPECT_EQ(c.shown(), "");
 }
 

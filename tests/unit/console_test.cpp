@@ -9,6 +9,7 @@
 #include "console/funnel.h"
 #include "core/makeset.h"
 #include "features/prompts.h"
+#include "features/setinput.h"
 #include "tests/unit/consoletest.h"
 
 namespace {
@@ -63,7 +64,7 @@ TEST(ReadAnswer, HashChangesTheAlgorithmAndGivesMinusOne) {
   console c("#\n2\n");
   session changed;
   EXPECT_EQ(readanswer(changed, yesno), -1);
-  EXPECT_EQ(changed.primeformalgorithm, forte);
+  EXPECT_EQ(changed.algorithm, pelantor::Algorithm::forte);
   EXPECT_EQ(c.shown(), algorithmmenu + "\n");
 }
 
@@ -73,7 +74,7 @@ TEST(ChooseAlgorithm, TheOuterDialogueHasTheLastWord) {
   console c("#\n#\n2\n1\n");
   session changed;
   EXPECT_EQ(readanswer(changed, number(0, 7)), -1);
-  EXPECT_EQ(changed.primeformalgorithm, rahn);
+  EXPECT_EQ(changed.algorithm, pelantor::Algorithm::rahn);
   EXPECT_EQ(c.shown(), algorithmmenu + algorithmmenu + "\n" + algorithmmenu + "\n");
 }
 
@@ -81,7 +82,7 @@ TEST(Ask, ShowsTheQuestionAgainOnlyAfterAnEscape) {
   console c("9\n#\n2\nmaybe\n5\n");
   session changed;
   EXPECT_EQ(ask(changed, "Q?  ", number(0, 7), "|"), 5);
-  EXPECT_EQ(changed.primeformalgorithm, forte);
+  EXPECT_EQ(changed.algorithm, pelantor::Algorithm::forte);
   // A wrong answer is complained about without the question; an escape
   // brings the question back, and what follows the answer is shown after
   // every reading.
@@ -94,7 +95,7 @@ TEST(Ask, YesNoAndXAnswers) {
   session unchanged;
   EXPECT_EQ(ask(unchanged, "", yesno), 0);
   EXPECT_EQ(ask(unchanged, "", numberorx(2, 12)), answerx);
-  EXPECT_EQ(unchanged.primeformalgorithm, rahn);
+  EXPECT_EQ(unchanged.algorithm, pelantor::Algorithm::rahn);
   EXPECT_NE(c.shown().find("PELANTOR - Entering Sets\n"), std::string::npos);
 }
 
@@ -122,8 +123,7 @@ TEST(EndOfInput, EndsEveryReaderInsteadOfLooping) {
   }
   {
     console c("\n\n");
-    bitvec s = 0;
-    EXPECT_THROW(readset(&s), inputended);
+    EXPECT_THROW(readset(), inputended);
   }
 }
 
@@ -131,9 +131,7 @@ TEST(EndOfInput, AnUnfinishedLastLineStillCounts) {
   console c("4");
   EXPECT_EQ(readanswer(s, number(0, 7)), 4);
   console d("0 4 7");
-  bitvec s = 0;
-  readset(&s);
-  EXPECT_EQ(s, pcs("047"));
+  EXPECT_EQ(readset().set, pelantor::pcs("047"));
 }
 
 TEST(FGetInt, ReadsOneNumberPerSeparator) {
@@ -172,12 +170,10 @@ TEST(ReadFileName, TrimsTrailingNewlinesAndTabsOnly) {
 
 TEST(ReadSet, SyntaxOfPitchClasses) {
   console c("0 1 4\n410\n4,1,0\naAtT+\nbBeE*\n0 0 0\nx1\n12\n");
-  const bitvec expected[] = {pcs("014"), pcs("014"), pcs("014"), pcs("a"),
-                             pcs("b"),   pcs("0"),   pcs("1"),   pcs("12")};
-  for (bitvec e : expected) {
-    bitvec s = 0;
-    readset(&s);
-    EXPECT_EQ(s, e);
+  using pelantor::pcs;
+  for (const pelantor::PcSet expected :
+       {pcs("014"), pcs("014"), pcs("014"), pcs("a"), pcs("b"), pcs("0"), pcs("1"), pcs("12")}) {
+    EXPECT_EQ(readset(), pelantor::MarkedSet{expected});
   }
   EXPECT_EQ(c.shown(),
             "ERROR -- bad input: , is not a pitch-class!\n"
@@ -187,20 +183,13 @@ TEST(ReadSet, SyntaxOfPitchClasses) {
 
 TEST(ReadSet, ExclusionMarkAndEmptySets) {
   console c("0n\nN0\n0 n\nn\n  \n5\nn\n\n");
-  bitvec s = 0;
-  for (int i = 0; i < 3; ++i) {
-    readset(&s);
-    EXPECT_EQ(s, 4097u);
-  }
-  readset(&s);
-  EXPECT_EQ(s, pcs("5"));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(readset(), (pelantor::MarkedSet{pelantor::PcSet{0}, true}));
+  EXPECT_EQ(readset(), pelantor::MarkedSet{pelantor::PcSet{5}});
   EXPECT_EQ(c.shown(),
             "I'm sorry, there's just no point dealing with an empty set.\n  Try again: "
             "I'm sorry, there's just no point dealing with an empty set.\n  Try again: ");
-  readsetII(&s);
-  EXPECT_EQ(s, exclusionmark);
-  readsetII(&s);
-  EXPECT_EQ(s, 0u);
+  EXPECT_EQ(readsetorempty(), (pelantor::MarkedSet{pelantor::PcSet{}, true}));
+  EXPECT_EQ(readsetorempty(), pelantor::MarkedSet{});
 }
 
 TEST(SetOperations, Basics) {
@@ -223,27 +212,6 @@ TEST(SetOperations, Basics) {
   ASSERT_EQ(settoarray(pcs("4ab"), arr), 3);
   EXPECT_EQ(arr[1], 4);
   EXPECT_EQ(arr[3], 11);
-}
-
-TEST(Writers, Formats) {
-  console c("");
-  writeset(pcs("0148"), 0);
-  writeset(pcs("0148"), 1);
-  writeset(pcs("0148") | exclusionmark, 0);
-  writeset(pcs("ab"), 0);
-  writeset(0, 0);
-  writetransform(pcs("014"), 0, 3);
-  writetransform(pcs("014"), 1, 3);
-  const int v[7] = {0, 12, 12, 12, 12, 12, 6};
-  printintvec(v, 1, 6);
-  const int x[7] = {0, 1, 120, 0, 0, 0, 0};
-  printintvec(x, 1, 6);
-  const double d[7] = {9, 1.2, 0, 2.645, 0, 0, 47.5};
-  printcompact(d);
-  spaces(-2);
-  EXPECT_EQ(c.shown(),
-            "[0148]{0148}not [0148][ab][]{347}{32b}<ccccc6><1x0000>"
-            "<1.20, 0.00, 2.65, 0.00, 0.00, 47.50>");
 }
 
 }  // namespace
