@@ -80,6 +80,24 @@ double average(double sum, std::size_t count) {
   return count > 0 ? sum / int(count) : 0.0;
 }
 
+// The summary of one row from its values in column order.
+RowSummary summary_of(Kind kind, std::span<const double> values) {
+  Extremes extremes(kind);
+  double sum = 0.0;
+  for (const double v : values) {
+    extremes.add(v);
+    sum += v;
+  }
+  return {average(sum, values.size()), extremes.smallest(), extremes.largest()};
+}
+
+void require_comparable(std::span<const PcSet> sets) {
+  for (const PcSet set : sets) {
+    // The profile refuses the set, with the message that names it.
+    if (!comparable(set)) static_cast<void>(SetProfile(set));
+  }
+}
+
 // The figures of each row of a rows x columns matrix, and their average.
 ListComparison summarise(Measure measure, std::vector<double> values, std::size_t rows,
                          std::size_t columns) {
@@ -87,14 +105,8 @@ ListComparison summarise(Measure measure, std::vector<double> values, std::size_
   ListComparison result{std::move(values), {}, 0.0};
   double total = 0.0;
   for (std::size_t i = 0; i < rows; ++i) {
-    Extremes extremes(kind);
-    double sum = 0.0;
-    for (std::size_t j = 0; j < columns; ++j) {
-      const double v = result.values[i * columns + j];
-      extremes.add(v);
-      sum += v;
-    }
-    const RowSummary row{average(sum, columns), extremes.smallest(), extremes.largest()};
+    const RowSummary row =
+        summary_of(kind, std::span<const double>(result.values).subspan(i * columns, columns));
     result.rows.push_back(row);
     total += row.average;
   }
@@ -126,6 +138,48 @@ ListComparison compare_lists(Measure measure, std::span<const PcSet> rows,
 
 ListComparison compare_lists(Measure measure, std::span<const PcSet> sets) {
   return summarise(measure, matrix(measure, sets), sets.size(), sets.size());
+}
+
+ListStatistics list_statistics(Measure measure, std::span<const PcSet> rows,
+                               std::span<const PcSet> columns) {
+  require_comparable(rows);
+  require_comparable(columns);
+  const MeasureInfo& m = info(measure);
+  const std::span<const SetClass> table = all_classes();
+  // The profiles of the column classes, and the class of each column.
+  std::vector<std::optional<SetProfile>> profiles(table.size());
+  std::vector<int> column_class(columns.size());
+  for (std::size_t j = 0; j < columns.size(); ++j) {
+    const SetClass& sc = set_class_of(columns[j]);
+    column_class[j] = sc.index;
+    if (!profiles[sc.index]) profiles[sc.index].emplace(sc.rahn_prime);
+  }
+  // Each row class's values against the column classes, then its row as
+  // the direct comparison runs it: the values in column order.
+  std::vector<std::optional<RowSummary>> by_class(table.size());
+  std::vector<double> against(table.size());
+  std::vector<double> row(columns.size());
+  ListStatistics result{{}, 0.0};
+  double total = 0.0;
+  for (const PcSet set : rows) {
+    std::optional<RowSummary>& summary = by_class[set_class_of(set).index];
+    if (!summary) {
+      const SetProfile profile(set_class_of(set).rahn_prime);
+      for (std::size_t c = 0; c < table.size(); ++c) {
+        if (profiles[c]) against[c] = m.compare(profile, *profiles[c]);
+      }
+      for (std::size_t j = 0; j < columns.size(); ++j) row[j] = against[column_class[j]];
+      summary = summary_of(m.kind, row);
+    }
+    result.rows.push_back(*summary);
+    total += summary->average;
+  }
+  result.average = average(total, rows.size());
+  return result;
+}
+
+ListStatistics list_statistics(Measure measure, std::span<const PcSet> sets) {
+  return list_statistics(measure, sets, sets);
 }
 
 }  // namespace pelantor
