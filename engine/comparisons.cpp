@@ -146,7 +146,16 @@ ListStatistics list_statistics(Measure measure, std::span<const PcSet> rows,
   require_comparable(columns);
   const MeasureInfo& m = info(measure);
   const std::span<const SetClass> table = all_classes();
-  // The profiles of the column classes, and the class of each column.
+  // The classes among the rows, each with its slot; the class of each
+  // column, and the profiles of the column classes.
+  std::vector<int> slot_of(table.size(), -1);
+  std::vector<int> row_classes;
+  for (const PcSet set : rows) {
+    const int index = set_class_of(set).index;
+    if (slot_of[index] >= 0) continue;
+    slot_of[index] = static_cast<int>(row_classes.size());
+    row_classes.push_back(index);
+  }
   std::vector<std::optional<SetProfile>> profiles(table.size());
   std::vector<int> column_class(columns.size());
   for (std::size_t j = 0; j < columns.size(); ++j) {
@@ -154,25 +163,34 @@ ListStatistics list_statistics(Measure measure, std::span<const PcSet> rows,
     column_class[j] = sc.index;
     if (!profiles[sc.index]) profiles[sc.index].emplace(sc.rahn_prime);
   }
-  // Each row class's values against the column classes, then its row as
-  // the direct comparison runs it: the values in column order.
-  std::vector<std::optional<RowSummary>> by_class(table.size());
-  std::vector<double> against(table.size());
-  std::vector<double> row(columns.size());
+  // against[c * slots + r]: row class r against column class c.  The
+  // extremes of a row class are those of its values.
+  const std::size_t slots = row_classes.size();
+  std::vector<double> against(table.size() * slots);
+  std::vector<Extremes> extremes(slots, Extremes(m.kind));
+  for (std::size_t r = 0; r < slots; ++r) {
+    const SetProfile profile(table[row_classes[r]].rahn_prime);
+    for (std::size_t c = 0; c < table.size(); ++c) {
+      if (!profiles[c]) continue;
+      against[c * slots + r] = m.compare(profile, *profiles[c]);
+      extremes[r].add(against[c * slots + r]);
+    }
+  }
+  // Each row class's sum in column order, as the direct comparison takes
+  // it, so that it rounds the same way; all of them in one pass.
+  std::vector<double> sums(slots, 0.0);
+  for (const int c : column_class) {
+    const double* values = &against[static_cast<std::size_t>(c) * slots];
+    for (std::size_t r = 0; r < slots; ++r) sums[r] += values[r];
+  }
   ListStatistics result{{}, 0.0};
   double total = 0.0;
   for (const PcSet set : rows) {
-    std::optional<RowSummary>& summary = by_class[set_class_of(set).index];
-    if (!summary) {
-      const SetProfile profile(set_class_of(set).rahn_prime);
-      for (std::size_t c = 0; c < table.size(); ++c) {
-        if (profiles[c]) against[c] = m.compare(profile, *profiles[c]);
-      }
-      for (std::size_t j = 0; j < columns.size(); ++j) row[j] = against[column_class[j]];
-      summary = summary_of(m.kind, row);
-    }
-    result.rows.push_back(*summary);
-    total += summary->average;
+    const auto r = static_cast<std::size_t>(slot_of[set_class_of(set).index]);
+    const RowSummary summary{average(sums[r], columns.size()), extremes[r].smallest(),
+                             extremes[r].largest()};
+    result.rows.push_back(summary);
+    total += summary.average;
   }
   result.average = average(total, rows.size());
   return result;

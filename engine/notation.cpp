@@ -1,6 +1,8 @@
 #include "pelantor/notation.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 
 #include "pelantor/error.h"
@@ -13,6 +15,19 @@ namespace {
 constexpr std::string_view ten = "aAtT+";
 constexpr std::string_view eleven = "bBeE*";
 constexpr std::string_view blanks = " \t\n\r\v\f";
+
+// The pitch class each byte names, -1 for none: a look-up, since every
+// character of every set read passes through it.
+constexpr std::array<std::int8_t, 256> pitch_class_by_byte = [] {
+  std::array<std::int8_t, 256> table{};
+  table.fill(-1);
+  for (int digit = 0; digit <= 9; ++digit) table['0' + digit] = static_cast<std::int8_t>(digit);
+  for (const char c : ten) table[static_cast<unsigned char>(c)] = 10;
+  for (const char c : eleven) table[static_cast<unsigned char>(c)] = 11;
+  return table;
+}();
+static_assert(pitch_class_by_byte['7'] == 7 && pitch_class_by_byte['T'] == 10 &&
+              pitch_class_by_byte['*'] == 11 && pitch_class_by_byte['n'] == -1);
 
 bool is_blank(char c) {
   return blanks.find(c) != std::string_view::npos;
@@ -142,10 +157,9 @@ bool has_label_shape(std::string_view word) {
 }  // namespace
 
 std::optional<int> pitch_class_of(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (ten.find(c) != std::string_view::npos) return 10;
-  if (eleven.find(c) != std::string_view::npos) return 11;
-  return std::nullopt;
+  const int pc = pitch_class_by_byte[static_cast<unsigned char>(c)];
+  if (pc < 0) return std::nullopt;
+  return pc;
 }
 
 bool is_exclusion_mark(char c) {
