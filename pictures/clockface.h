@@ -24,8 +24,9 @@ struct ClockOptions {
   int size = 320;
 };
 
-// The SVG text of the set's clock face, prime form and operator under the
-// algorithm.  Position k is the element with id "pc-k" (class "member" or
+// The SVG text of the clock face of any set, the empty set and the
+// aggregate included, with the prime form and operator of the algorithm.
+// Position k is the element with id "pc-k" (class "member" or
 // "other"), holding its circle and its label; the polygon has id "polygon"
 // (left out for the empty set); an axis of symmetry is a line with id
 // "axis-" and the operator that mirrors the set in it ("axis-T4I").  Throws

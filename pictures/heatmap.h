@@ -43,10 +43,12 @@ struct HeatmapOptions {
 //
 // Cell (i, j) is a <rect> with data-row="i" and data-col="j", the places of
 // its sets in rows and columns whatever the drawing order, and its sets and
-// value in a <title> ("{047} 3-11, {0148} 4-19: 0.748"); the labels have ids "row-i" and "col-j";
-// the legend is the group "legend", the dendrogram the group "dendrogram" with one <path> per merge
-// ("merge-0" ...).  Throws error unless there is at least one row and one column, values holds one
-// finite number per cell, and, for cluster, rows and columns are the same sets in the same order.
+// value in a <title> ("{047} 3-11, {0148} 4-19: 0.748"); the labels have
+// ids "row-i" and "col-j"; the legend is the group "legend", the dendrogram
+// the group "dendrogram" with one <path> per merge ("merge-0" ...).  Throws
+// error unless there is at least one row and one column, values holds one
+// finite number per cell, and, for cluster, rows and columns are the same
+// sets in the same order.
 std::string heatmap(Measure measure, std::span<const PcSet> rows, std::span<const PcSet> columns,
                     std::span<const double> values, const HeatmapOptions& options = {});
 
