@@ -85,6 +85,18 @@ void decimal(std::string& out, long long n) {
   out.append(digits, result.ptr);
 }
 
+// A list: "[a,b]" in JSON; in CSV its entries with the separator between.
+template <typename T, typename Entry>
+void append_list(std::string& out, bool json, std::span<const T> list, char separator,
+                 Entry entry) {
+  if (json) out += '[';
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (i > 0) out += json ? ',' : separator;
+    entry(list[i]);
+  }
+  if (json) out += ']';
+}
+
 // The object a field name "a.b" belongs to ("a"); "" for a plain field.
 std::string_view object_of(std::string_view field) {
   const std::size_t dot = field.find('.');
@@ -206,63 +218,38 @@ RecordWriter& RecordWriter::real(double x) {
   return *this;
 }
 
-void RecordWriter::integer_list(std::span<const int> list) {
-  const bool json = format_ == Format::json;
-  if (json) record_ += '[';
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    if (i > 0) record_ += json ? ',' : ' ';
-    decimal(record_, list[i]);
-  }
-  if (json) record_ += ']';
-}
-
 RecordWriter& RecordWriter::integers(std::span<const int> list) {
   begin_value();
-  integer_list(list);
+  append_list(record_, format_ == Format::json, list, ' ', [this](int n) { decimal(record_, n); });
   return *this;
 }
 
 RecordWriter& RecordWriter::reals(std::span<const double> list) {
   begin_value();
-  const bool json = format_ == Format::json;
-  if (json) record_ += '[';
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    if (i > 0) record_ += json ? ',' : ' ';
-    shortest(record_, list[i]);
-  }
-  if (json) record_ += ']';
+  append_list(record_, format_ == Format::json, list, ' ',
+              [this](double x) { shortest(record_, x); });
   return *this;
 }
 
 RecordWriter& RecordWriter::texts(std::span<const std::string> list) {
   begin_value();
-  if (format_ == Format::csv) {
-    std::string joined;
-    for (const std::string& entry : list) {
-      if (!joined.empty()) joined += ' ';
-      joined += entry;
-    }
-    csv_field(record_, joined);
+  if (format_ == Format::json) {
+    append_list(record_, true, list, ',',
+                [this](const std::string& text) { json_string(record_, text); });
     return *this;
   }
-  record_ += '[';
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    if (i > 0) record_ += ',';
-    json_string(record_, list[i]);
-  }
-  record_ += ']';
+  std::string joined;
+  append_list(joined, false, list, ' ', [&joined](const std::string& text) { joined += text; });
+  csv_field(record_, joined);
   return *this;
 }
 
 RecordWriter& RecordWriter::lists(std::span<const std::vector<int>> lists) {
   begin_value();
   const bool json = format_ == Format::json;
-  if (json) record_ += '[';
-  for (std::size_t i = 0; i < lists.size(); ++i) {
-    if (i > 0) record_ += json ? ',' : ';';
-    integer_list(lists[i]);
-  }
-  if (json) record_ += ']';
+  append_list(record_, json, lists, ';', [this, json](const std::vector<int>& list) {
+    append_list(record_, json, std::span(list), ' ', [this](int n) { decimal(record_, n); });
+  });
   return *this;
 }
 

@@ -57,7 +57,6 @@ class RecordWriter {
 
  private:
   void begin_value();
-  void integer_list(std::span<const int> list);
 
   Format format_;
   std::span<const std::string_view> fields_;
