@@ -62,13 +62,6 @@ TEST(Calc, OperatorImages) {
   for (int i = 0; i < 4; ++i) EXPECT_EQ(decodeTTO(i), (std::array{1, 11, 5, 7})[i]);
 }
 
-TEST(Symmetrical, CountsInversionalSymmetries) {
-  EXPECT_EQ(symmetrical(pcs("047")), 0);
-  EXPECT_EQ(symmetrical(pcs("048")), 3);
-  EXPECT_EQ(symmetrical(pcs("0369")), 4);
-  EXPECT_EQ(symmetrical(aggregate), 12);
-}
-
 TEST(Embedding, CountsDistinctForms) {
   EXPECT_EQ(setinclude(pcs("0148"), pcs("048")), 1);
   EXPECT_EQ(setinclude(pcs("012"), pcs("01")), 2);
