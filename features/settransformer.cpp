@@ -114,7 +114,8 @@ pelantor::MappingOptions mappingoptions(const transformdefaults& defaults,
 }  // namespace
 
 void findtransformations(session& s) {
-  // The partition filter lasts for one visit from the main menu.
+  // The partition filter lasts for one visit from the main menu and starts
+  // with every cut searched.
   partitionfilter partitions = pelantor::MappingOptions{}.partitions;
   for (;;) {
     const setpair sets = readpair();
