@@ -87,7 +87,3 @@ int symmetrical(bitvec set) {
 int setinclude(bitvec a, bitvec b) {
   return countforms(b, [a](bitvec form) { return included(a, form); });
 }
-
-int cov(bitvec a, bitvec b) {
-  return countforms(b, [a](bitvec form) { return included(form, a); });
-}

@@ -21,5 +21,3 @@ void vtics(bitvec set, int vec[13]);
 int symmetrical(bitvec set);
 // Lewin's EMB: the number of distinct forms of b lying inside a.
 int setinclude(bitvec a, bitvec b);
-// Lewin's COV: the number of distinct forms of b containing a.
-int cov(bitvec a, bitvec b);

@@ -24,6 +24,10 @@ std::string label(const SetClass& set_class);
 // to the width of the longest label, then two blanks.  Cells of one
 // cardinality line up; larger cardinalities start further left.
 std::string label_cell(const SetClass& set_class);
+// The line of a set's class in a listing, without a line end: its label
+// cell, two blanks, its IC vector and, for a class with a Z-correspondent,
+// "    Z = [0137] (4-z29)" with the partner's prime form under algorithm.
+std::string class_summary(PcSet set, Algorithm algorithm);
 // printf's "%x": 10 is "a", 11 "b".
 std::string hex(int n);
 // An entry of an integer vector left open, written as x.
