@@ -88,7 +88,3 @@ void vtics(bitvec set, int vec[13]) {
 int setinclude(bitvec a, bitvec b) {
   return countforms(b, [a](bitvec form) { return included(a, form); });
 }
-
-int cov(bitvec a, bitvec b) {
-  return countforms(b, [a](bitvec form) { return included(form, a); });
-}

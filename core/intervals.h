@@ -19,5 +19,3 @@ void invarvec(bitvec set, int vec[8]);
 void vtics(bitvec set, int vec[13]);
 // Lewin's EMB: the number of distinct forms of b lying inside a.
 int setinclude(bitvec a, bitvec b);
-// Lewin's COV: the number of distinct forms of b containing a.
-int cov(bitvec a, bitvec b);
