@@ -14,6 +14,7 @@
 #include "pelantor/comparisons.h"
 #include "pelantor/setclass.h"
 #include "pelantor/similarity.h"
+#include "reports/similarity.h"
 
 namespace pelantor::cli {
 
@@ -138,26 +139,45 @@ void write_cells(const MeasureInfo& measure, std::span<const PcSet> rows,
   }
 }
 
+void write_matrix(const MeasureInfo& measure, std::span<const PcSet> sets, const Settings& settings,
+                  RecordWriter& record) {
+  if (settings.format != Format::text) return write_cells(measure, sets, sets, record);
+  write(text::comparison_matrix(measure.measure, sets, matrix(measure.measure, sets),
+                                settings.algorithm));
+}
+
 void write_class_comparison(const MeasureInfo& measure, PcSet set, std::pair<int, int> range,
-                            RecordWriter& record, Algorithm algorithm) {
+                            const Settings& settings, RecordWriter& record) {
+  const std::vector<ValueGroup> groups =
+      compare_to_classes(measure.measure, set, range.first, range.second);
+  if (settings.format == Format::text) {
+    write(text::class_comparison(measure.measure, set, groups, settings.algorithm));
+    return;
+  }
+  // Each class with its own value, which may differ from its group's in
+  // the last bits.
   const SetProfile profile(set);
-  for (const ValueGroup& group :
-       compare_to_classes(measure.measure, set, range.first, range.second)) {
+  for (const ValueGroup& group : groups) {
     for (const SetClass* set_class : group.classes) {
-      record.text(measure.name).set(set).set(set_class->prime(algorithm));
+      record.text(measure.name).set(set).set(set_class->prime(settings.algorithm));
       record.text(forte_label(*set_class));
       write(record.real(measure.compare(profile, SetProfile(set_class->rahn_prime))).end());
     }
   }
 }
 
-void write_statistics(const MeasureInfo& measure, std::span<const PcSet> rows,
-                      std::span<const PcSet> columns, RecordWriter& record) {
-  const ListStatistics statistics = list_statistics(measure.measure, rows, columns);
-  for (std::size_t i = 0; i < rows.size(); ++i) {
+void write_statistics(const MeasureInfo& measure, std::string_view name,
+                      std::span<const PcSet> sets, const Settings& settings, RecordWriter& record) {
+  const ListStatistics statistics = list_statistics(measure.measure, sets);
+  if (settings.format == Format::text) {
+    const ListComparison figures{{}, statistics.rows, statistics.average};
+    write(text::list_statistics(measure.measure, name, sets, figures, settings.algorithm));
+    return;
+  }
+  for (std::size_t i = 0; i < sets.size(); ++i) {
     const RowSummary& row = statistics.rows[i];
-    record.text(measure.name).integer(static_cast<long long>(i + 1)).set(rows[i]);
-    record.text(forte_label(set_class_of(rows[i])));
+    record.text(measure.name).integer(static_cast<long long>(i + 1)).set(sets[i]);
+    record.text(forte_label(set_class_of(sets[i])));
     write(record.real(row.average).real(row.smallest).real(row.largest).end());
   }
 }
@@ -177,18 +197,34 @@ std::vector<std::vector<PcSet>> read_lists(const Options& options, const Setting
   return lists;
 }
 
-void compare_list_files(const Options& options, const Settings& settings) {
-  const std::vector<std::vector<PcSet>> lists = read_lists(options, settings);
+// Every value of the list against itself, or of the first list against the
+// second; the text is headed by the files' names.
+void write_list_values(const MeasureInfo& measure, const Options& options,
+                       const std::vector<std::vector<PcSet>>& lists, const Settings& settings,
+                       RecordWriter& record) {
   const std::span<const PcSet> rows = lists.front();
   const std::span<const PcSet> columns = lists.back();
+  if (settings.format != Format::text) return write_cells(measure, rows, columns, record);
+  if (lists.size() == 1) {
+    write(text::list_comparison(measure.measure, options.lists.front(), rows,
+                                compare_lists(measure.measure, rows), settings.algorithm));
+    return;
+  }
+  write(text::list_comparison(measure.measure, options.lists.front(), options.lists.back(), rows,
+                              columns, compare_lists(measure.measure, rows, columns),
+                              settings.algorithm));
+}
+
+void compare_list_files(const Options& options, const Settings& settings) {
+  const std::vector<std::vector<PcSet>> lists = read_lists(options, settings);
   using Fields = std::span<const std::string_view>;
   RecordWriter record(settings.format, options.stats ? Fields(row_fields) : Fields(cell_fields));
   write(record.header());
   for (const MeasureInfo* measure : chosen_measures(options.measure)) {
     if (options.stats) {
-      write_statistics(*measure, rows, columns, record);
+      write_statistics(*measure, options.lists.front(), lists.front(), settings, record);
     } else {
-      write_cells(*measure, rows, columns, record);
+      write_list_values(*measure, options, lists, settings, record);
     }
   }
 }
@@ -206,8 +242,7 @@ void compare_with_classes(const Options& options, const Settings& settings) {
   RecordWriter record(settings.format, class_fields);
   write(record.header());
   for (const MeasureInfo* measure : chosen_measures(options.measure)) {
-    for (const PcSet set : sets)
-      write_class_comparison(*measure, set, range, record, settings.algorithm);
+    for (const PcSet set : sets) write_class_comparison(*measure, set, range, settings, record);
   }
 }
 
@@ -219,7 +254,7 @@ void compare_typed(const Options& options, const Settings& settings) {
   RecordWriter record(settings.format, cell_fields);
   write(record.header());
   for (const MeasureInfo* measure : chosen_measures(options.measure)) {
-    write_cells(*measure, sets, sets, record);
+    write_matrix(*measure, sets, settings, record);
   }
 }
 
