@@ -56,26 +56,6 @@ void icvector(bitvec set, int vec[7]) {
   }
 }
 
-void invarvec(bitvec set, int vec[8]) {
-  const int size = bitcount(set);
-  for (int i = 0; i < 8; ++i) vec[i] = 0;
-  for (int n = 0; n < 12; ++n) {
-    for (int index = 0; index < 4; ++index) {
-      const bitvec common = set & calc(set, index, n);
-      if (bitcount(common) == size) {
-        ++vec[index];
-      } else if (common == 0) {
-        ++vec[index + 4];
-      }
-    }
-  }
-}
-
-void vtics(bitvec set, int vec[13]) {
-  for (int n = 0; n < 12; ++n) vec[n] = bitcount(set & calc(set, opI, n));
-  vec[12] = 0;
-}
-
 int symmetrical(bitvec set) {
   int count = 0;
   for (int n = 0; n < 12; ++n) {

@@ -1,5 +1,6 @@
 #pragma once
-// Interval content, the twelve-tone operators, invariance and embedding.
+// Interval content, the twelve-tone operators, inversional symmetry and
+// embedding.
 
 #include "core/makeset.h"
 
@@ -12,11 +13,6 @@ int decodeTTO(int index);
 bitvec calc(bitvec set, int index, int n);
 // Slots 1..6: the number of pairs of members of each interval class.
 void icvector(bitvec set, int vec[7]);
-// Slots 0..3: how many n map the set onto itself under T, I, M, MI;
-// slots 4..7: how many map it onto a set disjoint from it.
-void invarvec(bitvec set, int vec[8]);
-// Slots 0..11: members shared with TnI of the set; slot 12 is 0.
-void vtics(bitvec set, int vec[13]);
 // The number of n for which TnI maps the set onto itself.
 int symmetrical(bitvec set);
 // Lewin's EMB: the number of distinct forms of b lying inside a.

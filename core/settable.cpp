@@ -83,13 +83,6 @@ int binsearch(int first, int last, bitvec prime) {
   return 0;
 }
 
-bitvec linsearch(int first, int last, int ordinal) {
-  for (int row = first; row <= last; ++row) {
-    if (settable[row].ordinal == static_cast<std::uint32_t>(ordinal)) return settable[row].prime;
-  }
-  return 0;
-}
-
 bitvec getbitvec(int row) {
   return settable[row].prime;
 }

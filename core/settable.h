@@ -18,8 +18,6 @@ inline constexpr int settablesize = 224;
 // The row of settable whose prime equals the key, searched between first and
 // last; 0 when absent (and for the empty set, row 0).
 int binsearch(int first, int last, bitvec prime);
-// The prime of the first row between first and last with that ordinal, or 0.
-bitvec linsearch(int first, int last, int ordinal);
 // The prime field of a settable row.
 bitvec getbitvec(int row);
 bitvec sendset(int row);

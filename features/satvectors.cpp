@@ -1,7 +1,5 @@
 #include "features/satvectors.h"
 
-#include "console/funnel.h"
-#include "console/setwriters.h"
 #include "core/settable.h"
 
 namespace {
@@ -101,35 +99,16 @@ constexpr cyclecall calls3[] = {{0, 3, 0}, {4, 7, 1}, {8, 11, 2}};
 constexpr cyclecall calls4[] = {{0, 2, 0}, {3, 5, 1}, {6, 8, 2}, {9, 11, 3}};
 constexpr cyclecall calls6[] = {{0, 1, 0}, {2, 3, 1}, {4, 5, 2}, {6, 7, 3}, {8, 9, 4}, {10, 11, 5}};
 
-void walkcycles(bitvec set, int k, const cyclecall* calls, int count, int row[13], int print) {
-  for (int i = 0; i < count; ++i) {
-    fragmentation(set, k, row, calls[i].from, calls[i].to, calls[i].offset, print);
-  }
-}
-
-// The IC Cycle Vector rows: how many entries of each row are shown.
-constexpr int shownslots[7] = {0, 4, 4, 3, 4, 4, 6};
-
-}  // namespace
-
-int pyramid(int n) {
-  return n >= 0 && n <= 12 ? pyramidtable[n] : 0;
-}
-
-void fragmentation(bitvec set, int k, int row[13], int from, int to, int offset, int print) {
+// Walks one cycle of interval k: position i (from..to) is pitch class
+// (i * k + offset) mod 12.  Stores the link counts of its chains in
+// row[from..to] (and clears row[to + 1]).
+void fragmentation(bitvec set, int k, int row[13], int from, int to, int offset) {
   for (int i = from; i <= to + 1; ++i) row[i] = 0;
   int slot = from;
-  if (print != 0) mwrite("[");
   for (int i = from; i <= to; ++i) {
     const int p = (i * k + offset) % 12;
-    if (!member(set, p)) {
-      if (print != 0) mwrite("-");
-      ++slot;
-      continue;
-    }
-    if (print != 0) writehex(p);
-    if (!member(set, (p + k) % 12)) {
-      ++slot;  // the chain ends here
+    if (!member(set, p) || !member(set, (p + k) % 12)) {
+      ++slot;  // no member here, or the chain ends here
       continue;
     }
     ++row[slot];  // one more link of the current chain
@@ -144,47 +123,39 @@ void fragmentation(bitvec set, int k, int row[13], int from, int to, int offset,
       }
     }
   }
-  if (print != 0) mwrite("] ");
   if (row[slot] != 0) ++slot;
   for (int i = slot; i <= to; ++i) row[i] = 0;
 }
 
-void compactpartition(const int rows[7][13], int out[7]) {
-  for (int k = 0; k <= 6; ++k) out[k] = 0;
-  for (int k = 1; k <= 6; ++k) {
-    for (int j = 0; j < 6; ++j) out[k] += pyramid(rows[k][j]);
+void walkcycles(bitvec set, int k, const cyclecall* calls, int count, int row[13]) {
+  for (int i = 0; i < count; ++i) {
+    fragmentation(set, k, row, calls[i].from, calls[i].to, calls[i].offset);
   }
 }
 
-void getcyclerows(bitvec set, int rows[7][13], int print) {
+// rows[k] (k = 1..6): the numbers of links of the maximal chains of members
+// along the cycles of interval k, longest first, 0 after the last.
+void getcyclerows(bitvec set, int rows[7][13]) {
   set &= aggregate;
-  for (int j = 0; j < 13; ++j) rows[0][j] = 0;
-  if (print != 0) mwrite("\n    Fragmentation of 1-cycle:  ");
-  walkcycles(set, 1, wholecycle, 1, rows[1], print);
-  if (print != 0) mwrite("\n    Fragmentation of 2-cycles: ");
-  walkcycles(set, 2, calls2, 2, rows[2], print);
-  if (print != 0) mwrite("\n    Fragmentation of 3-cycles: ");
-  walkcycles(set, 3, calls3, 3, rows[3], print);
-  if (print != 0) mwrite("\n    Fragmentation of 4-cycles: ");
-  walkcycles(set, 4, calls4, 4, rows[4], print);
-  if (print != 0) mwrite("\n    Fragmentation of 5-cycle:  ");
-  walkcycles(set, 5, wholecycle, 1, rows[5], print);
-  if (print != 0) mwrite("\n    Fragmentation of 6-cycles: ");
-  walkcycles(set, 6, calls6, 6, rows[6], print);
+  walkcycles(set, 1, wholecycle, 1, rows[1]);
+  walkcycles(set, 2, calls2, 2, rows[2]);
+  walkcycles(set, 3, calls3, 3, rows[3]);
+  walkcycles(set, 4, calls4, 4, rows[4]);
+  walkcycles(set, 5, wholecycle, 1, rows[5]);
+  walkcycles(set, 6, calls6, 6, rows[6]);
   for (int k = 1; k <= 6; ++k) arraysort(rows[k], 12);
-  if (print != 0) {
-    mwrite("\n    IC Cycle Vector:     ");
-    for (int k = 1; k <= 6; ++k) {
-      writevector(std::span<const int>(rows[k], shownslots[k]));
-      mwrite(" ");
-    }
-  }
 }
 
-void getcompactvector(bitvec set, int weighted[7], int print) {
+}  // namespace
+
+void getcompactvector(bitvec set, int weighted[7]) {
   int rows[7][13];
-  getcyclerows(set, rows, print);
-  compactpartition(rows, weighted);
+  getcyclerows(set, rows);
+  weighted[0] = 0;
+  for (int k = 1; k <= 6; ++k) {
+    weighted[k] = 0;
+    for (int j = 0; j < 6; ++j) weighted[k] += pyramidtable[rows[k][j]];
+  }
 }
 
 void getaltvec(const int icv[7], int c, int which, int out[7]) {
@@ -250,53 +221,4 @@ int sendaltcard(int c) {
 }
 double sendpartcard(int c) {
   return partcard[c] / 100.0;
-}
-int sendpartmin(int c, int k) {
-  return partmin[c][k];
-}
-int sendpartmax(int c, int k) {
-  return partmax[c][k];
-}
-
-void printaltvec(const int v[7]) {
-  mwrite("<");
-  for (int k = 1; k <= 6; ++k) {
-    if (k > 1) mwrite(", ");
-    if (v[k] >= 0) {
-      mwrite("max-");
-      writenum(v[k]);
-    } else {
-      mwrite("min+");
-      writenum(-v[k] - 1);
-    }
-  }
-  mwrite(">");
-}
-
-void printfragvec(const double v[7]) {
-  mwrite("<");
-  for (int k = 1; k <= 6; ++k) {
-    if (k > 1) mwrite(", ");
-    if (v[k] >= 0.0) {
-      mwrite("max-");
-      writereal2(v[k]);
-    } else {
-      mwrite("min+");
-      writereal2(-v[k] - 1.0);
-    }
-  }
-  mwrite(">");
-}
-
-void printmaxvec(const double v[7]) {
-  mwrite("<");
-  for (int k = 1; k <= 6; ++k) {
-    if (k > 1) mwrite(",   ");
-    writereal(v[k]);
-  }
-  mwrite(">");
-}
-
-void printweighted(const int weighted[7]) {
-  writehundredths({weighted[1], weighted[2], weighted[3], weighted[4], weighted[5], weighted[6]});
 }

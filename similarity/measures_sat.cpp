@@ -17,7 +17,7 @@ const int* weightedvector(bitvec set) {
   static bool known[4096];
   set &= aggregate;
   if (!known[set]) {
-    getcompactvector(set, weighted[set], 0);
+    getcompactvector(set, weighted[set]);
     known[set] = true;
   }
   return weighted[set];

@@ -18,10 +18,6 @@ std::vector<int> vectorof(F fill, bitvec set, int lo, int hi) {
 std::vector<int> icv(bitvec s) {
   return vectorof<7>(icvector, s, 1, 6);
 }
-std::vector<int> invariance(bitvec s) {
-  return vectorof<8>(invarvec, s, 0, 7);
-}
-
 TEST(IcVector, Examples) {
   EXPECT_EQ(icv(pcs("047")), (std::vector<int>{0, 0, 1, 1, 1, 0}));
   EXPECT_EQ(icv(pcs("0146")), (std::vector<int>{1, 1, 1, 1, 1, 1}));
@@ -38,20 +34,6 @@ TEST(IcVector, CountsEveryPairOnce) {
     EXPECT_EQ(v, icv(transpose(s, 5))) << "set " << s;
     EXPECT_EQ(v, icv(inverse(s))) << "set " << s;
   }
-}
-
-TEST(InvarianceVector, Examples) {
-  EXPECT_EQ(invariance(pcs("047")), (std::vector<int>{1, 0, 0, 0, 5, 6, 5, 5}));
-  EXPECT_EQ(invariance(pcs("048")), (std::vector<int>{3, 3, 3, 3, 9, 9, 9, 9}));
-  EXPECT_EQ(invariance(pcs("0369")), (std::vector<int>{4, 4, 4, 4, 8, 8, 8, 8}));
-  EXPECT_EQ(invariance(aggregate), (std::vector<int>{12, 12, 12, 12, 0, 0, 0, 0}));
-}
-
-TEST(Vtics, CountsSumsOfOrderedPairs) {
-  int v[13];
-  vtics(pcs("047"), v);
-  EXPECT_EQ(std::vector<int>(v, v + 12), (std::vector<int>{1, 0, 1, 0, 2, 0, 0, 2, 1, 0, 0, 2}));
-  EXPECT_EQ(v[12], 0);
 }
 
 TEST(Calc, OperatorImages) {
