@@ -1,6 +1,7 @@
 #include "reports/setreport.h"
 
 #include <array>
+#include <span>
 
 #include "pelantor/intervals.h"
 #include "pelantor/setclass.h"
@@ -29,8 +30,8 @@ void append_vector(std::string& text, const std::array<T, 6>& entries, const cha
   text += '>';
 }
 
-// A count of hundredths (0 or more) with two decimals, 120 as "1.20": the
-// digits themselves, where dividing first would need printf.
+// A count of hundredths (0 or more) with two decimals, 120 as "1.20", digit
+// by digit: exact, and without a printf per number.
 void append_hundredths(std::string& text, int hundredths) {
   text += std::to_string(hundredths / 100);
   text += '.';
