@@ -95,7 +95,7 @@ void bind_arrays(py::module_& module) {
              "form's bit value (uint16) and the operator's place in OPERATORS (int8).");
   module.def("count", &count, "sets"_a, "tn_classes"_a = false,
              "How many sets of the list fall in each class, {Forte label: count} in the order "
-             "of classes(), classes of none left out; with tn_classes, by Tn class ('3-11A', "
+             "of classes(), classes with no set left out; with tn_classes, by Tn class ('3-11A', "
              "'3-11B').");
 }
 

@@ -13,6 +13,7 @@ namespace pelantor::python {
 
 namespace {
 
+// Anything with __index__: int, bool, numpy's integers; never a float.
 bool is_integer(py::handle value) {
   return PyIndex_Check(value.ptr()) != 0;
 }
@@ -21,11 +22,15 @@ std::string type_name(py::handle value) {
   return py::str(py::type::handle_of(value).attr("__name__"));
 }
 
-bool is_bit_array(py::handle values) {
-  if (!py::isinstance<py::array>(values)) return false;
-  const auto array = py::reinterpret_borrow<py::array>(values);
+bool holds_integers(const py::array& array) {
   const char kind = array.dtype().kind();
-  return array.ndim() == 1 && (kind == 'i' || kind == 'u');
+  return kind == 'i' || kind == 'u';
+}
+
+bool is_bit_array(py::handle values) {
+  return py::isinstance<py::array>(values) &&
+         py::reinterpret_borrow<py::array>(values).ndim() == 1 &&
+         holds_integers(py::reinterpret_borrow<py::array>(values));
 }
 
 std::vector<PcSet> sets_of_bits(py::handle values) {
@@ -37,6 +42,7 @@ std::vector<PcSet> sets_of_bits(py::handle values) {
   return sets;
 }
 
+// Held for the life of the process, as the record types it holds are.
 py::handle records_module;
 
 }  // namespace
@@ -44,15 +50,10 @@ py::handle records_module;
 PcSet to_pcset(py::handle value) {
   if (py::isinstance<PcSet>(value)) return value.cast<PcSet>();
   if (py::isinstance<py::str>(value)) return parse_pcset(value.cast<std::string_view>());
-  if (!py::isinstance<py::iterable>(value) && is_integer(value)) {
-    throw py::type_error(
-        "a set is a PcSet, a string such as '047' or an iterable of pitch classes, not an int "
-        "(for a bit value use PcSet.from_bits)");
-  }
   if (!py::isinstance<py::iterable>(value)) {
     throw py::type_error(
         "a set is a PcSet, a string such as '047' or an iterable of pitch classes, not " +
-        type_name(value));
+        (is_integer(value) ? "an int (for a bit value use PcSet.from_bits)" : type_name(value)));
   }
   PcSet set;
   for (py::handle member : value)
@@ -84,8 +85,7 @@ int to_int(py::handle value, std::string_view expected) {
 BitArray bit_values(py::handle values) {
   const auto array =
       py::reinterpret_borrow<py::array>(py::module_::import("numpy").attr("asarray")(values));
-  const char kind = array.dtype().kind();
-  if (kind != 'i' && kind != 'u')
+  if (!holds_integers(array))
     throw py::type_error("bit values are integers, not " +
                          py::str(array.dtype()).cast<std::string>());
   return BitArray::ensure(array);

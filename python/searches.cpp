@@ -147,7 +147,7 @@ py::list chart() {
 
 void bind_searches(py::module_& module) {
   module.def("combine", &combine, "subsets"_a, "combination"_a = "without_overlap",
-             "cardinality"_a = py::none(), "exclusions"_a = py::tuple(),
+             "card"_a = py::none(), "exclusions"_a = py::tuple(),
              "Combines subsets into larger sets: the classes of their unions, each with its "
              "number of placements, as CombinationCount(set_class, placements).");
   module.def("subsets", &subsets, "supersets"_a, "least"_a = 1, "most"_a = py::none(),
@@ -159,7 +159,7 @@ void bind_searches(py::module_& module) {
       [](py::handle pattern, std::optional<int> cardinality) {
         return classes_matching(to_pattern(pattern), cardinality);
       },
-      "pattern"_a, "cardinality"_a = py::none(),
+      "pattern"_a, "card"_a = py::none(),
       "The classes whose interval-class vector holds each count the pattern gives (six "
       "entries, None for an open one), of one cardinality 2..12 or of all.");
   module.def(

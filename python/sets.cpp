@@ -368,7 +368,7 @@ void bind_sets(py::module_& module) {
         const auto span = cardinality ? classes(*cardinality) : all_classes();
         return std::vector<SetClass>(span.begin(), span.end());
       },
-      "cardinality"_a = py::none(),
+      "card"_a = py::none(),
       "The set classes of one cardinality (0..12), or all 224, by cardinality and within it by "
       "Rahn's prime form; classes()[i].index == i.");
 }

@@ -165,7 +165,7 @@ class SetClass:
     def __gt__(self, other: SetClass) -> bool: ...
     def __ge__(self, other: SetClass) -> bool: ...
 
-def classes(cardinality: Optional[int] = None) -> list[SetClass]:
+def classes(card: Optional[int] = None) -> list[SetClass]:
     """All 224 classes, or those of one cardinality; classes()[i].index == i."""
 
 def count(sets: SetsLike, tn_classes: bool = False) -> dict[str, int]:
@@ -195,12 +195,13 @@ def write_set_list(sets: SetsLike) -> str: ...
 def combine(
     subsets: SetsLike,
     combination: Union[str, int] = "without_overlap",
-    cardinality: Optional[int] = None,
+    card: Optional[int] = None,
     exclusions: SetsLike = (),
 ) -> list[CombinationCount]:
     """combination: "without_overlap" (1), "with_overlap" (2), "both" (3),
     "of_cardinality" (4), "supersets_without_overlap" (5),
-    "supersets_with_overlap" (6); the last three need a cardinality."""
+    "supersets_with_overlap" (6); the last three need a card, the size of
+    the results."""
 
 def subsets(
     supersets: SetsLike, least: int = 1, most: Optional[int] = None
@@ -208,7 +209,7 @@ def subsets(
     """most defaults to the smallest superset's size."""
 
 def classes_by_icv(
-    pattern: Iterable[Optional[int]], cardinality: Optional[int] = None
+    pattern: Iterable[Optional[int]], card: Optional[int] = None
 ) -> list[SetClass]: ...
 def operators(
     source: SetLike,

@@ -20,7 +20,7 @@ def test_a_dyad_and_a_note_side_by_side_give_each_trichord_twice():
     assert labelled(pelantor.combine(["01", "0"], 1)) == expected
     assert labelled(pelantor.combine(["01", "0"], "with_overlap")) == [("2-1", 2)]
     assert labelled(pelantor.combine(["01", "0"], exclusions=["012"])) == expected[1:]
-    assert labelled(pelantor.combine(["01", "0"], "of_cardinality", 2)) == [("2-1", 2)]
+    assert labelled(pelantor.combine(["01", "0"], "of_cardinality", card=2)) == [("2-1", 2)]
 
 
 def test_a_single_subset_against_an_empty_piece():
@@ -64,7 +64,7 @@ def test_subsets_of_supersets():
 
 def test_classes_by_interval_class_vector():
     assert pelantor.classes_by_icv([1, 1, 1, 1, 1, 1]) == [SetClass("4-z15"), SetClass("4-z29")]
-    assert pelantor.classes_by_icv([None] * 6, 3) == pelantor.classes(3)
+    assert pelantor.classes_by_icv([None] * 6, card=3) == pelantor.classes(card=3)
     assert [c.forte for c in pelantor.classes_by_icv([None] * 5 + [6])] == ["12-1"]  # 6 tritones
     assert pelantor.classes_by_icv([9, None, None, None, None, None], 3) == []
     with pytest.raises(ValueError, match="six entries"):
