@@ -51,8 +51,11 @@ class HelpFormatter : public CLI::Formatter {
     return help;
   }
 
-  // An option's value by its name alone: no types, defaults or exclusions.
+  // An option's value by the name its option_text gives it ("FILE"; " "
+  // for none), else by its type: no defaults or exclusions.
   std::string make_option_opts(const CLI::Option* option) const override {
+    const std::string& name = option->get_option_text();
+    if (!name.empty()) return name == " " ? "" : " " + name;
     return option->get_type_name().empty() ? "" : " " + option->get_type_name();
   }
 
@@ -178,6 +181,13 @@ void for_each_set(const Settings& settings, std::span<const std::string> words,
     if (const std::optional<PcSet> set = reader.word(words[i], i + 1)) take(*set);
   }
   if (input) reader.lines(*input, take);
+}
+
+std::vector<PcSet> read_sets(const Settings& settings, std::span<const std::string> words,
+                             const SetCheck& check) {
+  std::vector<PcSet> sets;
+  for_each_set(settings, words, check, [&sets](PcSet set) { sets.push_back(set); });
+  return sets;
 }
 
 }  // namespace pelantor::cli

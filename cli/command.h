@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/input.h"
 #include "cli/output.h"
@@ -71,5 +72,8 @@ int run_command(int argc, char* argv[]);
 // each set that check accepts.  The others are named on standard error.
 void for_each_set(const Settings& settings, std::span<const std::string> words,
                   const SetCheck& check, const std::function<void(PcSet)>& take);
+// The sets for_each_set reads, in order.
+std::vector<PcSet> read_sets(const Settings& settings, std::span<const std::string> words,
+                             const SetCheck& check);
 
 }  // namespace pelantor::cli

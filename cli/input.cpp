@@ -151,9 +151,13 @@ std::optional<PcSet> SetReader::read(std::string_view text, std::string& fault) 
 }
 
 std::optional<PcSet> SetReader::word(std::string_view text, std::size_t number) const {
+  return word(text, "argument " + std::to_string(number));
+}
+
+std::optional<PcSet> SetReader::word(std::string_view text, std::string_view where) const {
   std::string fault;
   const std::optional<PcSet> set = read(text, fault);
-  if (!set) report_fault("argument " + std::to_string(number), fault);
+  if (!set) report_fault(where, fault);
   return set;
 }
 

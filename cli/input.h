@@ -68,6 +68,9 @@ class SetReader {
 
   // The set of the command line's set word number (from 1), or nothing.
   std::optional<PcSet> word(std::string_view text, std::size_t number) const;
+  // The set of a text the command line gives elsewhere, a fault named
+  // after where ("--exclude 2"), or nothing.
+  std::optional<PcSet> word(std::string_view text, std::string_view where) const;
   // Calls take(set) for each set of the input, line by line.
   void lines(LineReader& input, const std::function<void(PcSet)>& take) const;
 
