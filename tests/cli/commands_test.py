@@ -17,6 +17,7 @@ import os
 import shutil
 import subprocess
 import sys
+import xml.etree.ElementTree as ET
 
 PROGRAM, SCRATCH = sys.argv[1], sys.argv[2]
 failures = []
@@ -87,9 +88,77 @@ def compare_blocks():
         same("compare " + " ".join(args), command("compare", *args), dialogue_block(keys))
 
 
+def combine_blocks():
+    """Entry 2: the sets, n marking an exclusion set; then the option, the
+    cardinality where it takes one, and 3 back to the main menu."""
+    requests = [
+        (["01", "01"], [], 1, None, False),
+        (["013", "014"], ["0123"], 3, None, False),
+        (["01", "01"], ["0"], 3, None, False),
+        (["012", "0"], [], 4, 4, False),
+        (["01", "02"], [], 5, 6, False),
+        (["0 4 7"], [], 6, 7, True),
+        (["0137", "8"], ["0 3 7"], 2, None, True),
+    ]
+    for subsets, exclusions, option, card, forte in requests:
+        typed = subsets + [e + "n" for e in exclusions]
+        keys = (FORTE if forte else "") + f"2\n{len(typed)}\n" + "\n".join(typed) + \
+            f"\n{option}\n" + (f"{card}\n" if card else "") + "3\n"
+        args = ["combine", *subsets, "--option", str(option)]
+        for e in exclusions:
+            args += ["--exclude", e]
+        args += (["--card", str(card)] if card else []) + (["--forte"] if forte else [])
+        same(" ".join(args), command(*args), dialogue_block(keys))
+
+
+def subsets_blocks():
+    """Entry 3: the supersets, all sizes (1) or one (2 and the size), x back."""
+    for supersets, card, forte in [(["0148"], None, False), (["0148", "037"], None, False),
+                                   (["013579"], 4, True), (["012", "048"], None, False),
+                                   (["0123456789ab"], 6, False)]:
+        keys = (FORTE if forte else "") + f"3\n{len(supersets)}\n" + "\n".join(supersets) + \
+            (f"\n2\n{card}" if card else "\n1") + "\nx\n"
+        args = ["subsets", *supersets] + (["--card", str(card)] if card else []) + \
+            (["--forte"] if forte else [])
+        same(" ".join(args), command(*args), dialogue_block(keys))
+
+
+def icv_blocks():
+    """Entry 4: the cardinality or x, the six counts in decimal or x, x back."""
+    for vector, card, forte in [("111111", None, False), ("1x1x1x", 4, False),
+                                ("211231", 5, True), ("cccccx", None, False),
+                                ("000000", 3, False)]:
+        counts = [c if c == "x" else str(int(c, 16)) for c in vector]
+        keys = (FORTE if forte else "") + f"4\n{card or 'x'}\n" + "\n".join(counts) + "\nx\n"
+        args = ["icv", vector] + (["--card", str(card)] if card else []) + \
+            (["--forte"] if forte else [])
+        same(" ".join(args), command(*args), dialogue_block(keys))
+
+
+def map_blocks():
+    """Entry 5: a pair, the defaults menu (n keeps them), ENTER for another
+    pair, x back."""
+    requests = [
+        ("014\n23b\nn\nx\n", ["014", "23b"]),
+        ("014\n237\nn\n\n0146\n0137\nn\nx\n", ["014", "237", "0146", "0137"]),
+        ("01\n05\ny\n1\nn\ny\ny\n4\nx\n", ["01", "05", "--canon", "T,TM,TMI"]),
+        ("014\n237\ny\n2\nn\n4\nx\n", ["014", "237", "--first"]),
+        ("012345\n012346\ny\n3\nn\nn\ny\nn\n4\nx\n", ["012345", "012346", "--partitions", "4+2"]),
+        ("0123\n0146\ny\n1\nn\nn\nn\n3\nn\ny\ny\n4\nx\n",
+         ["0123", "0146", "--canon", "t", "--partitions", "3+1,2+2"]),
+    ]
+    for keys, args in requests:
+        same("map " + " ".join(args), command("map", *args), dialogue_block("5\n" + keys))
+
+
+def chart_block():
+    same("chart", command("chart"), dialogue_block("7\n"))
+
+
 # The CSV cell of a JSON value; name tells sets (pitch-class strings) from
 # lists (entries separated by blanks).
-SET_FIELDS = {"set", "prime_form", "a", "b", "complement_set", "complement_prime_form"}
+SET_FIELDS = {"set", "prime_form", "a", "b", "complement_set", "complement_prime_form", "source",
+              "target", "second_source", "second_target"}
 
 
 def cell(name, value):
@@ -140,6 +209,42 @@ def csv_checks():
     csv_matches_json("compare", "--measure", "all", "014", "0247")
     csv_matches_json("compare", "--measure", "Adjusted %SAT%SIM", "--all-classes", "014")
     csv_matches_json("compare", "--measure", "angle", "--list", "four.txt", "--stats")
+    csv_matches_json("combine", "013", "014", "--exclude", "0123", "--option", "3")
+    csv_matches_json("subsets", "0148", "037")
+    csv_matches_json("icv", "1x1x1x")
+    csv_matches_json("map", "014", "237", "014", "23b")
+    csv_matches_json("chart")
+
+
+SVG = "{http://www.w3.org/2000/svg}"
+
+
+def picture(*args):
+    """The SVG the command writes, parsed."""
+    try:
+        return ET.fromstring(command(*args).encode("utf-8"))
+    except ET.ParseError as error:
+        check(False, f"{args}: not well-formed: {error}")
+        return ET.Element("none")
+
+
+def by_id(root, ident):
+    return next((e for e in root.iter() if e.get("id") == ident), None)
+
+
+def svg_checks():
+    """Twelve positions on the clock face, the members marked, labelled as
+    asked."""
+    flats = ["C", "Db", "D", "Eb", "E", "F", "Gb", "G", "Ab", "A", "Bb", "B"]
+    for args, members, labels in [(["047"], {0, 4, 7}, [str(pc) for pc in range(12)]),
+                                  (["--notes", "C Eb G", "--names", "flats"], {0, 3, 7}, flats)]:
+        root = picture("draw", *args)
+        for pc in range(12):
+            group = by_id(root, f"pc-{pc}")
+            kind = "member" if pc in members else "other"
+            check(group is not None and group.get("class") == kind, f"draw {args}: position {pc}")
+            label = group.find(SVG + "text") if group is not None else None
+            check(label is not None and label.text == labels[pc], f"draw {args}: label of {pc}")
 
 
 def closed_pipe():
@@ -161,7 +266,13 @@ shutil.rmtree(SCRATCH, ignore_errors=True)
 os.makedirs(SCRATCH)
 info_blocks()
 compare_blocks()
+combine_blocks()
+subsets_blocks()
+icv_blocks()
+map_blocks()
+chart_block()
 csv_checks()
+svg_checks()
 closed_pipe()
 if failures:
     print(len(failures), "check(s) failed")
