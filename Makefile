@@ -12,9 +12,10 @@ VALGRIND_BUILD ?= build-valgrind
 # Extra options for the configuration of the build and of the sanitizer build
 # (CI: CMAKE_OPTIONS=-DPELANTOR_REQUIRE_ALL=ON).
 CMAKE_OPTIONS ?=
-# Length of a fuzz campaign in seconds, and extra libFuzzer flags
-# (e.g. FUZZ_FLAGS=-runs=100000).
+# Length of a fuzz campaign in seconds, of the brief run of each of the other
+# targets, and extra libFuzzer flags (e.g. FUZZ_FLAGS=-runs=100000).
 FUZZ_TIME ?= 600
+FUZZ_BRIEF_TIME ?= 30
 FUZZ_FLAGS ?=
 
 .PHONY: all run build test test-plain test-asan bench format install package clean fuzz coverage \
@@ -51,7 +52,11 @@ bench:
 # transcript scripts and the regression inputs; new inputs gather in
 # $(FUZZ_BUILD)/corpus, findings (crash, sanitizer report, a run over 1 s,
 # memory blow-up) in $(FUZZ_BUILD)/artifacts, each process's log in
-# $(FUZZ_BUILD)/fuzz-N.log.
+# $(FUZZ_BUILD)/fuzz-N.log.  Then a brief run of FUZZ_BRIEF_TIME seconds of
+# each reader of sets and of a one-shot command over fuzzed standard input
+# (seeds in fuzz/command-seeds), their inputs in $(FUZZ_BUILD)/corpus-NAME,
+# their logs fuzz-NAME.log.
+FUZZ_BRIEF_TARGETS = pitch_classes notes midi bits labels command
 fuzz:
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DPELANTOR_FUZZ=ON -DPELANTOR_TESTS=OFF
@@ -63,6 +68,12 @@ fuzz:
 	cd $(FUZZ_BUILD) && ./fuzz/dialoguefuzz -jobs=$(JOBS) -workers=$(JOBS) -timeout=1 \
 	  -max_len=1024 -max_total_time=$(FUZZ_TIME) -dict=$(abspath fuzz/dialogue.dict) \
 	  -artifact_prefix=$(abspath $(FUZZ_BUILD)/artifacts)/ $(FUZZ_FLAGS) corpus seeds
+	for target in $(FUZZ_BRIEF_TARGETS); do mkdir -p $(FUZZ_BUILD)/corpus-$$target; \
+	  ./$(FUZZ_BUILD)/fuzz/$${target}fuzz -timeout=1 -max_len=1024 -close_fd_mask=2 \
+	  -max_total_time=$(FUZZ_BRIEF_TIME) -dict=fuzz/sets.dict \
+	  -artifact_prefix=$(abspath $(FUZZ_BUILD)/artifacts)/$$target- $(FUZZ_FLAGS) \
+	  $(FUZZ_BUILD)/corpus-$$target $$(test $$target = command && echo fuzz/command-seeds) \
+	  > $(FUZZ_BUILD)/fuzz-$$target.log 2>&1 || true; done
 	@for log in $(FUZZ_BUILD)/fuzz-*.log; do echo "$$log:"; grep -E '^#[0-9]+' $$log | tail -n 1; \
 	  grep -E 'ERROR|WARNING|timeout|Test unit written' $$log || true; done
 	@test -z "$$(ls -A $(FUZZ_BUILD)/artifacts)" || { echo "findings in $(FUZZ_BUILD)/artifacts"; exit 1; }

@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <ostream>
 #include <sstream>
+#include <streambuf>
 #include <string>
 
 #include "app/mainmenu.h"
@@ -36,6 +37,15 @@ void emptyscratch() {
     std::filesystem::remove_all(entry.path(), ignored);
   }
 }
+
+// The screen: takes every write and keeps none.  (A stream without a
+// buffer would fail its writes, which the dialogue takes for a lost screen
+// and ends by SIGPIPE.)
+class Nowhere : public std::streambuf {
+ protected:
+  int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+  std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
+};
 
 void removescratch() {
   std::error_code ignored;
@@ -61,8 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string typed(reinterpret_cast<const char*>(data), size);
   std::replace(typed.begin(), typed.end(), '/', '_');
   std::istringstream in(typed);
-  // The screen goes nowhere: a stream without a buffer drops every write.
-  std::ostream out(nullptr);
+  Nowhere nowhere;
+  std::ostream out(&nowhere);
   std::filesystem::current_path(scratch);
   const int status = runprogram(in, out);
   std::filesystem::current_path(home);
