@@ -64,6 +64,8 @@ void run(const Options& options, const Settings& settings) {
 }
 
 Action define(CLI::App& app) {
+  // The picture has one format.
+  app.remove_option(app.get_option("--format"));
   auto options = std::make_shared<Options>();
   app.add_option("SET", options->set, "the set")->option_text(" ");
   const std::map<std::string, pictures::PitchNames> names = {
@@ -76,9 +78,6 @@ Action define(CLI::App& app) {
   app.add_option("-o", options->output, "write the picture to FILE; - for standard output")
       ->option_text("FILE");
   app.callback([&app, options] {
-    if (app.get_option("--format")->count() > 0) {
-      throw CLI::ValidationError("--format", "draw writes SVG alone");
-    }
     const bool input = app.get_option("--input")->count() > 0;
     if (options->set.empty() == !input) {
       throw CLI::ValidationError("give a set, or --input FILE with one");
