@@ -139,7 +139,7 @@ void run(std::span<const std::string> words, const Settings& settings) {
 
 Action define(CLI::App& app) {
   auto words = std::make_shared<std::vector<std::string>>();
-  app.add_option("SET", *words, "a set; each argument is one set")->option_text(" ");
+  app.add_option("SET", *words, "a set; each argument is one set");
   app.callback([&app, words] {
     if (words->empty() && app.get_option("--input")->count() == 0) {
       throw CLI::ValidationError("give a set, or --input FILE");
