@@ -142,7 +142,7 @@ std::optional<PcSet> SetReader::read(std::string_view text, std::string& fault) 
     return std::nullopt;
   }
   if (set.empty()) {
-    fault = "no set";
+    fault = "no pitch class";
   } else if (check_) {
     fault = check_(set);
   }
@@ -152,7 +152,12 @@ std::optional<PcSet> SetReader::read(std::string_view text, std::string& fault) 
 
 std::optional<PcSet> SetReader::word(std::string_view text, std::size_t number) const {
   std::string fault;
-  const std::optional<PcSet> set = read(text, fault);
+  std::optional<PcSet> set;
+  if (is_blank_text(text)) {
+    fault = "the argument is empty";
+  } else {
+    set = read(text, fault);
+  }
   if (!set) report_fault("argument " + std::to_string(number), fault);
   return set;
 }
