@@ -51,12 +51,11 @@ class HelpFormatter : public CLI::Formatter {
     return help;
   }
 
-  // An option's value by the name its option_text gives it ("FILE"; " "
-  // for none), else by its type: no defaults or exclusions.
+  // An option's value by the name each option gives it (FILE, N): no
+  // types, defaults or exclusions.
   std::string make_option_opts(const CLI::Option* option) const override {
     const std::string& name = option->get_option_text();
-    if (!name.empty()) return name == " " ? "" : " " + name;
-    return option->get_type_name().empty() ? "" : " " + option->get_type_name();
+    return name.empty() ? "" : " " + name;
   }
 
  private:
@@ -73,8 +72,7 @@ void add_shared_options(CLI::App& app, Settings& settings, bool reads_sets) {
       "--forte", [&settings] { settings.algorithm = Algorithm::forte; },
       "Forte's prime forms (most packed to the left) instead of Rahn's");
   if (!reads_sets) return;
-  app.add_option("--input", settings.input,
-                 "read sets from FILE too, one a line; - for standard input")
+  app.add_option("--input", settings.input, "read sets from FILE, one a line; - for standard input")
       ->option_text("FILE");
   struct Form {
     const char* flag;

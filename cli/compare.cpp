@@ -291,7 +291,7 @@ void check(const Options& options, const CLI::App& app) {
 
 Action define(CLI::App& app) {
   auto options = std::make_shared<Options>();
-  app.add_option("SET", options->sets, "a set; each argument is one set")->option_text(" ");
+  app.add_option("SET", options->sets, "a set; each argument is one set");
   app.add_option("--measure", options->measure, "the measure: its name, its number 1-16, or all")
       ->required()
       ->check([](const std::string& name) -> std::string {

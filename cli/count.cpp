@@ -25,7 +25,7 @@ constexpr std::string_view details =
     "not occur are left out; the others come in the order of the table of set\n"
     "classes.  Text: a line per class, its label, prime form, count and share,\n"
     "then the totals:\n"
-    "  3-11    [037]             12   40.00%\n"
+    "  3-11    [037]           12   40.00%\n"
     "Records (JSON Lines, CSV), one per class: forte, tn_class (with --tn:\n"
     "\"3-11B\"), prime_form (with --tn the form of the Tn class: 3-11B is [047]),\n"
     "count, share (the count over all sets counted, 0 to 1).\n";
@@ -69,7 +69,7 @@ std::vector<Tally> tallies(const std::array<std::int64_t, PcSet::all_bits + 1>& 
   return result;
 }
 
-// "3-11    [037]             12   40.00%": the count right-aligned in
+// "3-11    [037]           12   40.00%": the count right-aligned in
 // width places.
 std::string line_of(const Tally& tally, double share, int width) {
   char figures[64];
@@ -108,8 +108,7 @@ void run(const Options& options, const Settings& given) {
 
 Action define(CLI::App& app) {
   auto options = std::make_shared<Options>();
-  app.add_option("FILE", options->file, "the sets to count, one a line; - for standard input")
-      ->option_text(" ");
+  app.add_option("FILE", options->file, "the sets to count, one a line; - for standard input");
   app.add_flag("--tn", options->tn, "count Tn classes (A and B apart) instead of set classes");
   app.callback([&app, options] {
     if (!options->file.empty() && app.get_option("--input")->count() > 0) {

@@ -10,6 +10,8 @@
 #include "pelantor/intervals.h"
 #include "pelantor/setclass.h"
 #include "pelantor/vectors.h"
+#include "reports/format.h"
+#include "reports/setreport.h"
 
 namespace pelantor::cli {
 
@@ -67,18 +69,11 @@ constexpr std::string_view details =
     "ic_cycle_vector one list per interval separated by ';', and the complement\n"
     "the columns complement_set, complement_operator and so on.\n";
 
-// "min+1", "max-2"; in hundredths "min+1.20".
-std::string saturation_text(Saturation s, bool hundredths) {
-  std::string text = s.bound == Bound::min ? "min+" : "max-";
-  if (!hundredths) return text + std::to_string(s.distance);
-  const std::string cents = std::to_string(100 + s.distance % 100);
-  return text + std::to_string(s.distance / 100) + "." + cents.substr(1);
-}
-
+// The entries of a saturation vector as the report writes them.
 std::array<std::string, 6> saturation_texts(const std::array<Saturation, 6>& vector,
-                                            bool hundredths) {
+                                            std::string (*text_of)(Saturation)) {
   std::array<std::string, 6> texts;
-  for (int k = 0; k < 6; ++k) texts[k] = saturation_text(vector[k], hundredths);
+  for (int k = 0; k < 6; ++k) texts[k] = text_of(vector[k]);
   return texts;
 }
 
@@ -108,12 +103,12 @@ std::string record_of(PcSet set, RecordWriter& record, Algorithm algorithm) {
   record.text(forte_label(set_class)).text(tn_label(set));
   record.integers(ic_vector(set)).integers(invariance_vector(set)).integers(vtics(set));
   record.lists(chains_of(set)).reals(in_units(weighted_cycle_vector(set)));
-  record.texts(saturation_texts(ic_saturation_a(set), false));
-  record.texts(saturation_texts(ic_saturation_b(set), false));
+  record.texts(saturation_texts(ic_saturation_a(set), text::count_saturation));
+  record.texts(saturation_texts(ic_saturation_b(set), text::count_saturation));
   record.integers(adjusted_ic_vector(set)).reals(proportional_icsatv(set));
   record.reals(picsat_percent(set));
-  record.texts(saturation_texts(cycle_saturation_a(set), true));
-  record.texts(saturation_texts(cycle_saturation_b(set), true));
+  record.texts(saturation_texts(cycle_saturation_a(set), text::weight_saturation));
+  record.texts(saturation_texts(cycle_saturation_b(set), text::weight_saturation));
   record.reals(proportional_cycsatv(set));
   const PcSet complement = set.complement();
   const PrimeForm complement_form = prime_form(complement, algorithm);
@@ -130,18 +125,21 @@ std::string record_of(PcSet set, RecordWriter& record, Algorithm algorithm) {
 void run(std::span<const std::string> words, const Settings& settings) {
   RecordWriter record(settings.format, fields);
   write(record.header());
-  // A set's record is the same each time it comes: made once, then reused.
+  // A set's text is the same each time it comes: made once, then reused.
   std::vector<std::string> made(PcSet::all_bits + 1);
   for_each_set(settings, words, {}, [&](PcSet set) {
     std::string& text = made[set.bits()];
-    if (text.empty()) text = record_of(set, record, settings.algorithm);
+    if (text.empty()) {
+      text = settings.format == Format::text ? text::set_report(set, settings.algorithm)
+                                             : record_of(set, record, settings.algorithm);
+    }
     write(text);
   });
 }
 
 Action define(CLI::App& app) {
   auto words = std::make_shared<std::vector<std::string>>();
-  app.add_option("SET", *words, "a set; each argument is one set")->option_text(" ");
+  app.add_option("SET", *words, "a set; each argument is one set");
   app.callback([&app, words] {
     if (words->empty() && app.get_option("--input")->count() == 0) {
       throw CLI::ValidationError("give a set, or --input FILE");

@@ -142,7 +142,7 @@ std::optional<PcSet> SetReader::read(std::string_view text, std::string& fault) 
     return std::nullopt;
   }
   if (set.empty()) {
-    fault = "no set";
+    fault = "no pitch class";
   } else if (check_) {
     fault = check_(set);
   }
@@ -156,7 +156,12 @@ std::optional<PcSet> SetReader::word(std::string_view text, std::size_t number) 
 
 std::optional<PcSet> SetReader::word(std::string_view text, std::string_view where) const {
   std::string fault;
-  const std::optional<PcSet> set = read(text, fault);
+  std::optional<PcSet> set;
+  if (is_blank_text(text)) {
+    fault = "the argument is empty";
+  } else {
+    set = read(text, fault);
+  }
   if (!set) report_fault(where, fault);
   return set;
 }

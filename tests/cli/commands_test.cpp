@@ -222,7 +222,8 @@ TEST(SetInput, NamesBadArgumentsAndFilesByName) {
   EXPECT_EQ(words.status, 1);
   EXPECT_EQ(sets_of(words), Sets{"047"});
   EXPECT_EQ(words.error_lines(), (Sets{"pelantor: argument 1: 'x' is not a pitch class",
-                                       "pelantor: argument 3: no set"}));
+                                       "pelantor: argument 3: the argument is empty"}));
+  EXPECT_EQ(run({"info", "--notes", ", ,"}).err, "pelantor: argument 1: no pitch class\n");
 }
 
 TEST(Status, FilesThatCannotBeReadEndTheRunWithTwo) {
