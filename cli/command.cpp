@@ -2,9 +2,9 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cctype>
 #include <csignal>
 #include <cstdio>
-#include <map>
 #include <new>
 #include <vector>
 
@@ -62,16 +62,20 @@ class HelpFormatter : public CLI::Formatter {
   const Command& command_;
 };
 
-void add_shared_options(CLI::App& app, Settings& settings, bool reads_sets) {
-  const std::map<std::string, Format> formats = {
-      {"text", Format::text}, {"json", Format::json}, {"csv", Format::csv}};
-  app.add_option("--format", settings.format, "text (the default), json (JSON Lines) or csv")
-      ->transform(CLI::CheckedTransformer(formats, CLI::ignore_case).description(""))
+void add_shared_options(CLI::App& app, Settings& settings, const Command& command) {
+  Choices formats = {{"text", static_cast<int>(Format::text)},
+                     {"json", static_cast<int>(Format::json)},
+                     {"csv", static_cast<int>(Format::csv)}};
+  if (command.draws) formats.emplace_back("svg", static_cast<int>(Format::svg));
+  app.add_option("--format", settings.format,
+                 command.draws ? "text (the default), json (JSON Lines), csv or svg (a picture)"
+                               : "text (the default), json (JSON Lines) or csv")
+      ->transform(choice_of(formats))
       ->option_text("FORMAT");
   app.add_flag_callback(
       "--forte", [&settings] { settings.algorithm = Algorithm::forte; },
       "Forte's prime forms (most packed to the left) instead of Rahn's");
-  if (!reads_sets) return;
+  if (!command.reads_sets) return;
   app.add_option("--input", settings.input, "read sets from FILE, one a line; - for standard input")
       ->option_text("FILE");
   struct Form {
@@ -122,6 +126,24 @@ int act(const Action& action, const Settings& settings) {
 
 }  // namespace
 
+CLI::Validator choice_of(Choices choices) {
+  return CLI::Validator(
+      [choices = std::move(choices)](std::string& word) -> std::string {
+        std::string lowered = word;
+        for (char& c : lowered) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        std::string names;
+        for (const auto& [name, value] : choices) {
+          if (name == lowered) {
+            word = std::to_string(value);
+            return "";
+          }
+          names += (names.empty() ? "" : ", ") + name;
+        }
+        return "'" + word + "' is not one of " + names;
+      },
+      "");
+}
+
 bool add_command(const Command& command) {
   commands().push_back(command);
   std::sort(commands().begin(), commands().end(),
@@ -153,7 +175,7 @@ int run_command(int argc, char* argv[]) {
   app.get_formatter()->column_width(26);
   app.set_help_flag("--help", "show this text and exit");
   Settings settings;
-  add_shared_options(app, settings, command.reads_sets);
+  add_shared_options(app, settings, command);
   const Action action = command.define(app);
   try {
     app.parse(argc - 1, argv + 1);

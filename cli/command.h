@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "cli/input.h"
@@ -18,7 +19,8 @@
 
 namespace CLI {
 class App;
-}
+class Validator;
+}  // namespace CLI
 
 namespace pelantor::cli {
 
@@ -52,6 +54,9 @@ struct Command {
   // options that cannot be run throws CLI::ValidationError from a callback
   // of app, so that it is a usage error like any other.
   Action (*define)(CLI::App& app);
+  // True for the commands that draw their results as well: --format takes
+  // svg.
+  bool draws = false;
 };
 
 // Adds a command to the program; each command's file does so for a
@@ -66,6 +71,14 @@ std::string command_list();
 // Runs the command named by argv[1] with the arguments after it and
 // returns the program's status (cli/failure.h).
 int run_command(int argc, char* argv[]);
+
+// The words an option takes, each with the value of its enumeration, in
+// the order refusals list them.
+using Choices = std::vector<std::pair<std::string, int>>;
+// The check of CLI11 for such an option: a word (in any case) becomes its
+// value; any other is refused with the words: "'xml' is not one of text,
+// json, csv".
+CLI::Validator choice_of(Choices choices);
 
 // Reads the sets of a command: first the command line's set words, one set
 // each, then the lines of --input, one set a line; calls take(set) for

@@ -1,6 +1,6 @@
 // pelantor compare: sets under the similarity measures, as entry 6 of the
 // dialogue compares them: the matrix of typed sets, one set against every
-// set class, and set lists of any length.
+// set class, and set lists of any length; the matrices also as heatmaps.
 
 #include <CLI/CLI.hpp>
 #include <charconv>
@@ -14,6 +14,7 @@
 #include "pelantor/comparisons.h"
 #include "pelantor/setclass.h"
 #include "pelantor/similarity.h"
+#include "pictures/heatmap.h"
 #include "reports/similarity.h"
 
 namespace pelantor::cli {
@@ -45,7 +46,16 @@ constexpr std::string_view details =
     "                      b the column's; numbered from 1 in each list)\n"
     "  --all-classes:      measure, a, b, forte, value (b is the class's prime\n"
     "                      form, forte its label), in the order of the text\n"
-    "  --stats:            measure, row, set, forte, average, smallest, largest\n";
+    "  --stats:            measure, row, set, forte, average, smallest, largest\n"
+    "\n"
+    "--format svg draws the matrix of one measure, of the sets or of the lists, as\n"
+    "a heatmap (up to 400 sets a side): yellow where the sets are most alike;\n"
+    "with --cluster, the sets of a matrix in the order of average-linkage\n"
+    "clustering, its dendrogram beside them.\n";
+
+// The most sets a side of a heatmap: beyond, its cells are too small to
+// read and the picture grows to tens of megabytes.
+constexpr std::size_t most_drawn = 400;
 
 struct Options {
   std::string measure;
@@ -54,6 +64,7 @@ struct Options {
   std::optional<std::pair<int, int>> cardinalities;
   std::vector<std::string> lists;
   bool stats = false;
+  bool cluster = false;
 };
 
 std::string comparable_or_fault(PcSet set) {
@@ -246,11 +257,17 @@ void compare_with_classes(const Options& options, const Settings& settings) {
   }
 }
 
-void compare_typed(const Options& options, const Settings& settings) {
-  const std::vector<PcSet> sets = typed_sets(options, settings);
+// The typed sets of a matrix: two or more.
+std::vector<PcSet> matrix_sets(const Options& options, const Settings& settings) {
+  std::vector<PcSet> sets = typed_sets(options, settings);
   if (sets.size() < 2) {
     throw Failure{"a comparison matrix needs two sets or more", status_bad_input};
   }
+  return sets;
+}
+
+void compare_typed(const Options& options, const Settings& settings) {
+  const std::vector<PcSet> sets = matrix_sets(options, settings);
   RecordWriter record(settings.format, cell_fields);
   write(record.header());
   for (const MeasureInfo* measure : chosen_measures(options.measure)) {
@@ -258,10 +275,49 @@ void compare_typed(const Options& options, const Settings& settings) {
   }
 }
 
+// The heatmap of the typed sets against each other, or of the first list
+// against itself or the second: one measure, one picture.
+void draw_heatmap(const Options& options, const Settings& settings) {
+  const Measure measure = find_measure(options.measure).measure;
+  const std::vector<std::vector<PcSet>> lists = options.lists.empty()
+                                                    ? std::vector{1, matrix_sets(options, settings)}
+                                                    : read_lists(options, settings);
+  const std::span<const PcSet> rows = lists.front();
+  const std::span<const PcSet> columns = lists.back();
+  for (const std::size_t side : {rows.size(), columns.size()}) {
+    if (side == 0) throw Failure{"no sets to draw", status_bad_input};
+    if (side > most_drawn) {
+      throw Failure{"a heatmap shows at most " + std::to_string(most_drawn) + " sets a side, not " +
+                        std::to_string(side),
+                    status_usage};
+    }
+  }
+  const pictures::HeatmapOptions drawing{.cluster = options.cluster};
+  write(pictures::heatmap(measure, rows, columns, matrix(measure, rows, columns), drawing));
+}
+
 void run(const Options& options, const Settings& settings) {
+  if (settings.format == Format::svg) return draw_heatmap(options, settings);
   if (!options.lists.empty()) return compare_list_files(options, settings);
   if (options.all_classes) return compare_with_classes(options, settings);
   compare_typed(options, settings);
+}
+
+// The combinations of options that cannot be drawn.
+void check_picture(const Options& options, const CLI::App& app) {
+  const CLI::Option* format = app.get_option("--format");
+  const bool svg = format->count() > 0 && format->as<Format>() == Format::svg;
+  if (!svg) {
+    if (options.cluster) throw CLI::ValidationError("--cluster", "only with --format svg");
+    return;
+  }
+  if (is_all(options.measure)) throw CLI::ValidationError("--format svg", "draws one measure");
+  if (options.all_classes || options.stats) {
+    throw CLI::ValidationError("--format svg", "draws a matrix: no --all-classes or --stats");
+  }
+  if (options.cluster && options.lists.size() > 1) {
+    throw CLI::ValidationError("--cluster", "orders a list against itself, not two lists");
+  }
 }
 
 // The combinations of options that cannot be run.
@@ -320,7 +376,12 @@ Action define(CLI::App& app) {
       ->allow_extra_args(false)  // one file each time, the next word a set
       ->option_text("FILE");
   app.add_flag("--stats", options->stats, "with --list: only the figures of each row");
-  app.callback([&app, options] { check(*options, app); });
+  app.add_flag("--cluster", options->cluster,
+               "with --format svg: the sets in the order of average-linkage clustering");
+  app.callback([&app, options] {
+    check(*options, app);
+    check_picture(*options, app);
+  });
   return [options](const Settings& settings) { run(*options, settings); };
 }
 
@@ -329,10 +390,12 @@ const bool added = add_command({
     "sets under the sixteen similarity measures (main-menu entry 6)",
     "pelantor compare [OPTIONS] --measure M SET SET...\n"
     "pelantor compare [OPTIONS] --measure M --all-classes SET [--card LO-HI]\n"
-    "pelantor compare [OPTIONS] --measure M --list FILE [--list FILE2] [--stats]",
+    "pelantor compare [OPTIONS] --measure M --list FILE [--list FILE2] [--stats]\n"
+    "pelantor compare [OPTIONS] --measure M --format svg [--cluster] (SET SET... | --list FILE)",
     details,
     true,
     define,
+    true,
 });
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <optional>
 
@@ -68,12 +67,11 @@ Action define(CLI::App& app) {
   app.remove_option(app.get_option("--format"));
   auto options = std::make_shared<Options>();
   app.add_option("SET", options->set, "the set")->option_text(" ");
-  const std::map<std::string, pictures::PitchNames> names = {
-      {"numbers", pictures::PitchNames::numbers},
-      {"sharps", pictures::PitchNames::sharps},
-      {"flats", pictures::PitchNames::flats}};
+  const Choices names = {{"numbers", static_cast<int>(pictures::PitchNames::numbers)},
+                         {"sharps", static_cast<int>(pictures::PitchNames::sharps)},
+                         {"flats", static_cast<int>(pictures::PitchNames::flats)}};
   app.add_option("--names", options->names, "the labels: numbers (the default), sharps or flats")
-      ->transform(CLI::CheckedTransformer(names, CLI::ignore_case).description(""))
+      ->transform(choice_of(names))
       ->option_text("NAMES");
   app.add_option("-o", options->output, "write the picture to FILE; - for standard output")
       ->option_text("FILE");

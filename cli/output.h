@@ -13,7 +13,8 @@
 
 namespace pelantor::cli {
 
-enum class Format { text, json, csv };
+// svg: a picture instead of the text, for the commands that draw one.
+enum class Format { text, json, csv, svg };
 
 // Standard output, written in big blocks.  A closed pipe throws
 // OutputClosed; any other failed write throws Failure (cli/failure.h).

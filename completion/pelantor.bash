@@ -9,7 +9,7 @@ _pelantor_options() {
     chart) echo "$shared" ;;
     classes) echo "$shared --card" ;;
     combine) echo "$shared $sets --exclude --option --card" ;;
-    compare) echo "$shared $sets --measure --all-classes --card --list --stats" ;;
+    compare) echo "$shared $sets --measure --all-classes --card --list --stats --cluster" ;;
     count) echo "$shared $sets --tn" ;;
     draw) echo "--help --forte $sets --names -o" ;;
     icv) echo "$shared --card" ;;
@@ -30,7 +30,10 @@ _pelantor() {
   fi
   local words
   case $prev in
-    --format) words="text json csv" ;;
+    --format)
+      words="text json csv"
+      [ "${COMP_WORDS[1]}" = compare ] && words="$words svg"
+      ;;
     --measure)
       words="SATSIM TSATSIM SAT%SIM CSATSIM %SAT%SIM Adjusted%SAT%SIM AvgSATSIMn ASIM IcVSIM"
       words="$words ISIM2 ATMEMB REL EMB COV PCycSATSIM ANGLE all"

@@ -41,6 +41,7 @@ takes() {
   done
 }
 takes "$(completions info --format "")" info 047 --format {}
+takes "$(completions compare --format "")" compare --measure 1 047 0148 --format {}
 takes "$(completions compare --measure "")" compare --measure {} 047 0148 --format json
 [ "$(completions compare --measure "" | wc -l)" -eq 17 ] || fail "not every measure offered"
 [ "$(completions compare --measure A)" = "$(printf 'ANGLE\nASIM\nATMEMB\nAdjusted%%SAT%%SIM\nAvgSATSIMn')" ] ||

@@ -245,6 +245,31 @@ def svg_checks():
             check(group is not None and group.get("class") == kind, f"draw {args}: position {pc}")
             label = group.find(SVG + "text") if group is not None else None
             check(label is not None and label.text == labels[pc], f"draw {args}: label of {pc}")
+    heatmap_checks()
+
+
+def heatmap_checks():
+    """A cell per pair of sets at its place, the labels, the legend, and with
+    --cluster a merge per join."""
+    four, two = ["014", "027", "047", "0147a"], ["036", "0237b"]  # four.txt, two.txt
+    for args, rows, columns, merges in [
+            (["--measure", "asim", *four], four, four, 0),
+            (["--measure", "rel", "--cluster", *four], four, four, 3),
+            (["--measure", "emb", "--list", "four.txt", "--list", "two.txt"], four, two, 0),
+            (["--measure", "12", "--list", "four.txt", "--cluster"], four, four, 3)]:
+        root = picture("compare", "--format", "svg", *args)
+        cells = {(int(e.get("data-row")), int(e.get("data-col")))
+                 for e in root.iter(SVG + "rect") if e.get("data-row") is not None}
+        check(cells == {(i, j) for i in range(len(rows)) for j in range(len(columns))},
+              f"heatmap {args}: cells {sorted(cells)}")
+        for kind, sets in (("row", rows), ("col", columns)):
+            for i, digits in enumerate(sets):
+                label = by_id(root, f"{kind}-{i}")
+                check(label is not None and label.text.startswith("{" + digits + "} "),
+                      f"heatmap {args}: label {kind}-{i}")
+        check(by_id(root, "legend") is not None, f"heatmap {args}: no legend")
+        found = [e for e in root.iter(SVG + "path") if e.get("id", "").startswith("merge-")]
+        check(len(found) == merges, f"heatmap {args}: {len(found)} merges")
 
 
 def closed_pipe():

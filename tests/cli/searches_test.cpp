@@ -1,7 +1,7 @@
 // The commands of the dialogue's searches (combine, subsets, icv, map,
-// chart) and draw, run as a user runs them: their records read by
-// nlohmann-json against the engine, bad sets and requests with their
-// statuses.
+// chart) and the pictures (draw, compare --format svg), run as a user runs
+// them: their records read by nlohmann-json against the engine, bad sets
+// and requests with their statuses.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -257,6 +257,27 @@ TEST(Draw, WritesTheClockFaceWhereAsked) {
             "pelantor: cannot open 'no/such/folder/clock.svg': No such file or directory\n");
 }
 
+TEST(Heatmap, DrawsAtMostFourHundredSetsASide) {
+  std::string list;
+  for (unsigned bits = 3, count = 0; count < 401; ++bits) {
+    if (PcSet::from_bits(bits).size() < 2) continue;
+    list += std::to_string(bits) + "\n";
+    ++count;
+  }
+  const std::string file = written("list", list);
+  const Result result = run({"compare", "--measure", "rel", "--format", "svg", "--list", file});
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.err, "pelantor: a heatmap shows at most 400 sets a side, not 401\n");
+  EXPECT_EQ(result.out, "");
+  std::remove(file.c_str());
+  // The sets that can be read are drawn.
+  const Result typed = run({"compare", "--measure", "rel", "--format", "svg", "047", "0x", "037"});
+  EXPECT_EQ(typed.status, 1);
+  EXPECT_EQ(typed.err, "pelantor: argument 2: 'x' is not a pitch class\n");
+  EXPECT_NE(typed.out.find("data-row=\"1\" data-col=\"1\""), std::string::npos);
+  EXPECT_EQ(typed.out.find("data-row=\"2\""), std::string::npos);
+}
+
 TEST(Status, UsageErrorsOfTheSearchesGiveAReasonAndTheUsage) {
   const std::vector<std::vector<std::string>> wrong = {
       {"combine", "01"},
@@ -280,6 +301,12 @@ TEST(Status, UsageErrorsOfTheSearchesGiveAReasonAndTheUsage) {
       {"draw", "047", "037"},
       {"draw", "047", "--names", "german"},
       {"draw", "047", "--format", "csv"},
+      {"info", "047", "--format", "svg"},
+      {"compare", "--measure", "all", "--format", "svg", "047", "037"},
+      {"compare", "--measure", "1", "--format", "svg", "--all-classes", "047"},
+      {"compare", "--measure", "1", "--format", "svg", "--stats", "--list", "a"},
+      {"compare", "--measure", "1", "--cluster", "047", "037"},
+      {"compare", "--measure", "1", "--format", "svg", "--cluster", "--list", "a", "--list", "b"},
   };
   for (const std::vector<std::string>& args : wrong) {
     const Result result = run(args);
