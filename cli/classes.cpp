@@ -38,13 +38,7 @@ std::string line_of(const SetClass& set_class, Algorithm algorithm) {
 }
 
 std::string record_of(const SetClass& set_class, RecordWriter& record, Algorithm algorithm) {
-  record.text(forte_label(set_class)).integer(set_class.cardinality);
-  record.set(set_class.prime(algorithm)).integers(ic_vector(set_class.rahn_prime));
-  if (const SetClass* z = z_partner_of(set_class)) {
-    record.text(forte_label(*z));
-  } else {
-    record.null();
-  }
+  class_fields(record, set_class, algorithm);
   return record.text(forte_label(m_partner_of(set_class))).end();
 }
 

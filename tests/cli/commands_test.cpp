@@ -2,11 +2,8 @@
 // is PELANTOR_BINARY) with arguments and standard input, its JSON Lines
 // read by nlohmann-json and checked against the engine.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <fstream>
+#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -18,66 +15,13 @@
 #include "pelantor/setclass.h"
 #include "pelantor/similarity.h"
 #include "pelantor/vectors.h"
+#include "runbinary.h"
 
 namespace {
 
 using namespace pelantor;
+using namespace pelantor::clitest;
 using json = nlohmann::json;
-
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-  // The records of standard output, parsed.
-  std::vector<json> records() const {
-    std::vector<json> all;
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);) all.push_back(json::parse(line));
-    return all;
-  }
-  std::vector<std::string> error_lines() const {
-    std::vector<std::string> all;
-    std::istringstream lines(err);
-    for (std::string line; std::getline(lines, line);) all.push_back(line);
-    return all;
-  }
-};
-
-std::string scratch(const std::string& name) {
-  return "commands_test_" + std::to_string(::getpid()) + "_" + name;
-}
-
-std::string written(const std::string& name, const std::string& text) {
-  const std::string path = scratch(name);
-  std::ofstream(path, std::ios::binary) << text;
-  return path;
-}
-
-std::string slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// Runs the program with the arguments, input as standard input.
-Result run(const std::vector<std::string>& args, const std::string& input = "") {
-  std::string command = PELANTOR_BINARY;
-  for (const std::string& arg : args) {
-    command += " '";
-    for (const char c : arg) command += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    command += "'";
-  }
-  const std::string in = written("in", input), out = scratch("out"), err = scratch("err");
-  const int status = std::system((command + " <" + in + " >" + out + " 2>" + err).c_str());
-  Result result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
-  for (const std::string& path : {in, out, err}) std::remove(path.c_str());
-  return result;
-}
-
-json set_json(PcSet set) {
-  json members = json::array();
-  for (const int pc : set) members.push_back(pc);
-  return members;
-}
 
 std::vector<std::string> saturation_texts(const std::array<Saturation, 6>& vector,
                                           bool hundredths) {
@@ -93,11 +37,6 @@ std::vector<std::string> saturation_texts(const std::array<Saturation, 6>& vecto
     texts.push_back(text.str());
   }
   return texts;
-}
-
-std::string decimal_operator(Transform op) {
-  const char* suffixes[] = {"", "I", "M", "MI"};
-  return "T" + std::to_string(op.n) + suffixes[static_cast<int>(op.operation)];
 }
 
 // Every field of an info record against the engine.
@@ -260,18 +199,7 @@ TEST(Status, UsageErrorsGiveAReasonAndTheUsage) {
       {"compare", "--measure", "1", "--list", "a", "--list", "b", "--stats"},
       {"compare", "--measure", "1", "--list", "a", "047"},
   };
-  for (const std::vector<std::string>& args : wrong) {
-    const Result result = run(args);
-    std::string shown;
-    for (const std::string& arg : args) shown += arg + " ";
-    EXPECT_EQ(result.status, 2) << shown;
-    EXPECT_EQ(result.out, "") << shown;
-    const std::vector<std::string> lines = result.error_lines();
-    ASSERT_GE(lines.size(), 3u) << shown;
-    EXPECT_EQ(lines[0].rfind("pelantor " + args[0] + ": ", 0), 0u) << lines[0];
-    EXPECT_EQ(lines[1].rfind("Usage: pelantor " + args[0] + " ", 0), 0u) << lines[1];
-    EXPECT_EQ(lines.back(), "Try 'pelantor " + args[0] + " --help' for more information.");
-  }
+  for (const std::vector<std::string>& args : wrong) expect_usage_error(args);
   EXPECT_NE(run({"compare", "--measure", "SIMSAT", "0", "1"}).err.find("'SIMSAT' is not a"),
             std::string::npos);
 }

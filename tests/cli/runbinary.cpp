@@ -1,5 +1,6 @@
 #include "runbinary.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -58,6 +59,24 @@ nlohmann::json set_json(PcSet set) {
   nlohmann::json members = nlohmann::json::array();
   for (const int pc : set) members.push_back(pc);
   return members;
+}
+
+void expect_usage_error(const std::vector<std::string>& args) {
+  const Result result = run(args);
+  std::string shown;
+  for (const std::string& arg : args) shown += arg + " ";
+  EXPECT_EQ(result.status, 2) << shown;
+  EXPECT_EQ(result.out, "") << shown;
+  const std::vector<std::string> lines = result.error_lines();
+  ASSERT_GE(lines.size(), 3u) << shown;
+  EXPECT_EQ(lines[0].rfind("pelantor " + args[0] + ": ", 0), 0u) << lines[0];
+  EXPECT_EQ(lines[1].rfind("Usage: pelantor " + args[0] + " ", 0), 0u) << lines[1];
+  EXPECT_EQ(lines.back(), "Try 'pelantor " + args[0] + " --help' for more information.");
+}
+
+std::string decimal_operator(Transform op) {
+  const char* suffixes[] = {"", "I", "M", "MI"};
+  return "T" + std::to_string(op.n) + suffixes[static_cast<int>(op.operation)];
 }
 
 }  // namespace pelantor::clitest

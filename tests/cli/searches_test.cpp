@@ -37,11 +37,6 @@ void expect_class(const json& r, const SetClass& sc, Algorithm algorithm) {
   EXPECT_EQ(r["z_partner"], label_or_null(z_partner_of(sc)));
 }
 
-std::string decimal(Transform op) {
-  const char* suffixes[] = {"", "I", "M", "MI"};
-  return "T" + std::to_string(op.n) + suffixes[static_cast<int>(op.operation)];
-}
-
 TEST(Combine, RecordsAreTheEnginesCounts) {
   const std::vector<json> records =
       run({"combine", "01", "014", "--exclude", "0123", "--option", "3", "--format", "json"})
@@ -154,7 +149,7 @@ std::vector<json> expected_mappings(PcSet a, PcSet b, const MappingOptions& opti
   for (const Transform op : mappings.single) {
     records.push_back({{"a", set_json(a)},
                        {"b", set_json(b)},
-                       {"operator", decimal(op)},
+                       {"operator", decimal_operator(op)},
                        {"source", set_json(a)},
                        {"target", set_json(b)},
                        {"second_operator", nullptr},
@@ -164,10 +159,10 @@ std::vector<json> expected_mappings(PcSet a, PcSet b, const MappingOptions& opti
   for (const SplitMapping& s : mappings.splits) {
     records.push_back({{"a", set_json(a)},
                        {"b", set_json(b)},
-                       {"operator", decimal(s.first.op)},
+                       {"operator", decimal_operator(s.first.op)},
                        {"source", set_json(s.first.source)},
                        {"target", set_json(s.first.target)},
-                       {"second_operator", decimal(s.second.op)},
+                       {"second_operator", decimal_operator(s.second.op)},
                        {"second_source", set_json(s.second.source)},
                        {"second_target", set_json(s.second.target)}});
   }
@@ -225,8 +220,8 @@ TEST(Chart, MarksEachOperatorByItsImage) {
     json itself = json::array(), disjoint = json::array();
     for (const Transform op : all_transforms) {
       const PcSet image = op.apply(sc.rahn_prime);
-      if (image == sc.rahn_prime) itself.push_back(decimal(op));
-      if ((image & sc.rahn_prime).empty()) disjoint.push_back(decimal(op));
+      if (image == sc.rahn_prime) itself.push_back(decimal_operator(op));
+      if ((image & sc.rahn_prime).empty()) disjoint.push_back(decimal_operator(op));
     }
     EXPECT_EQ(r["onto_itself"], itself) << forte_label(sc);
     EXPECT_EQ(r["disjoint"], disjoint) << forte_label(sc);
@@ -308,18 +303,7 @@ TEST(Status, UsageErrorsOfTheSearchesGiveAReasonAndTheUsage) {
       {"compare", "--measure", "1", "--cluster", "047", "037"},
       {"compare", "--measure", "1", "--format", "svg", "--cluster", "--list", "a", "--list", "b"},
   };
-  for (const std::vector<std::string>& args : wrong) {
-    const Result result = run(args);
-    std::string shown;
-    for (const std::string& arg : args) shown += arg + " ";
-    EXPECT_EQ(result.status, 2) << shown;
-    EXPECT_EQ(result.out, "") << shown;
-    const Lines lines = result.error_lines();
-    ASSERT_GE(lines.size(), 3u) << shown;
-    EXPECT_EQ(lines[0].rfind("pelantor " + args[0] + ": ", 0), 0u) << lines[0];
-    EXPECT_EQ(lines[1].rfind("Usage: pelantor " + args[0] + " ", 0), 0u) << lines[1];
-    EXPECT_EQ(lines.back(), "Try 'pelantor " + args[0] + " --help' for more information.");
-  }
+  for (const std::vector<std::string>& args : wrong) expect_usage_error(args);
 }
 
 TEST(Help, TheSearchesDescribeThemselves) {
