@@ -180,7 +180,7 @@ void map_words(const SetReader& reader, const Options& options, const Settings& 
 void map_lines(const SetReader& reader, const Options& options, const Settings& settings,
                RecordWriter& record) {
   LineReader input(settings.input);
-  const auto lines = [&input](std::size_t first) {
+  const auto pair_at = [&input](std::size_t first) {
     const std::string where =
         "lines " + std::to_string(first) + " and " + std::to_string(first + 1);
     return input.name().empty() ? where : input.name() + ": " + where;
@@ -190,14 +190,14 @@ void map_lines(const SetReader& reader, const Options& options, const Settings& 
   reader.lines(input, [&](PcSet set) {
     const std::size_t line = input.number();
     if (line % 2 == 1) {
-      if (pending) leave_out(lines(pending_line));
+      if (pending) leave_out(pair_at(pending_line));
       pending = set;
       pending_line = line;
     } else if (pending && pending_line == line - 1) {
-      map_pair(*pending, set, lines(line - 1), options, settings, record);
+      map_pair(*pending, set, pair_at(line - 1), options, settings, record);
       pending.reset();
     } else {
-      leave_out(lines(line - 1));
+      leave_out(pair_at(line - 1));
     }
   });
   if (!pending) return;
@@ -206,7 +206,7 @@ void map_lines(const SetReader& reader, const Options& options, const Settings& 
     report_fault(input.name().empty() ? where : input.name() + ": " + where,
                  "no second set to map onto");
   } else {
-    leave_out(lines(pending_line));
+    leave_out(pair_at(pending_line));
   }
 }
 

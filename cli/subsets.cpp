@@ -29,12 +29,13 @@ constexpr std::string_view details =
     "The text is the dialogue's (main-menu entry 3): per size a heading and a line\n"
     "per class, its prime form and label, and with a single superset the number\n"
     "of its distinct forms (Tn and TnI) in the superset and how far that lies\n"
-    "below the most and above the least any class of the superset's size holds\n"
-    "(\"max-0   min+3\").  Records (JSON Lines, CSV), one per class and size:\n"
-    "  forte, cardinality, prime_form   the class\n"
-    "  counts   its number of forms in each superset, in the order given\n"
-    "  least, most   per superset, the fewest and the most forms of the class\n"
-    "           that any set of the superset's size holds\n";
+    "below the most and above the fewest forms of the class that any set of the\n"
+    "superset's size holds (\"max-0   min+3\").  Records (JSON Lines, CSV), one per\n"
+    "class and size:\n"
+    "  forte, cardinality, prime_form  the class\n"
+    "  counts       its number of forms in each superset, in the order given\n"
+    "  least, most  per superset, the fewest and the most forms of the class\n"
+    "               that any set of the superset's size holds\n";
 
 constexpr int least_superset = 3;
 constexpr int least_subset = 2;
