@@ -75,7 +75,7 @@ coverage:
 	find $(COVERAGE_BUILD) -name '*.gcda' -delete
 	ctest --test-dir $(COVERAGE_BUILD) -j $(JOBS) --output-on-failure
 	gcovr -r . --object-directory $(COVERAGE_BUILD) --exclude-directories '.*/CMakeFiles/[0-9.]+' \
-	  --filter '(app|core|console|features|similarity|help)/' \
+	  --filter '(app|core|console|features|help)/' \
 	  --txt - --html-details $(COVERAGE_BUILD)/coverage.html --print-summary
 
 # The transcript tests with every run of the program under valgrind's

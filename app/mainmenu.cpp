@@ -14,7 +14,7 @@
 #include "features/setreport.h"
 #include "features/settransformer.h"
 #include "features/showsubsets.h"
-#include "similarity/comparesimilarity.h"
+#include "features/similarity.h"
 
 namespace {
 

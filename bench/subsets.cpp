@@ -3,85 +3,84 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <initializer_list>
+#include <cstdint>
 #include <sstream>
+#include <vector>
 
 #include "app/mainmenu.h"
-#include "features/subsetcombine.h"
+#include "pelantor/combinations.h"
 
 namespace {
 
-subsetgroup makegroup(std::initializer_list<bitvec> subsets) {
-  subsetgroup g{};
-  for (const bitvec set : subsets) {
-    g.subsets[++g.numsubsets] = set;
-    g.totalcard += bitcount(set);
-    g.maxcard = std::max(g.maxcard, bitcount(set));
-  }
-  return g;
-}
+using pelantor::Combination;
+using pelantor::pcs;
 
-// One run of the search as the dialogue starts it; the option and the result
-// size come from the benchmark's arguments.
-void combine(benchmark::State& state, const subsetgroup& g) {
-  const int option = static_cast<int>(state.range(0));
-  const int card = static_cast<int>(state.range(1));
+// One run of the search as the dialogue starts it; the combination and the
+// result size come from the benchmark's arguments.
+void combine(benchmark::State& state, const pelantor::SubsetGroup& group) {
+  const auto combination = static_cast<Combination>(state.range(0));
+  const int cardinality = static_cast<int>(state.range(1));
   for (auto _ : state) {
-    std::fill(std::begin(combs), std::end(combs), 0);
-    createsets(option, &g, 2, g.subsets[1], card);
-    benchmark::DoNotOptimize(combs);
+    benchmark::DoNotOptimize(pelantor::combine_subsets(group, combination, cardinality));
   }
 }
 
-// Twelve single notes.  Option 5 refuses twelve notes, so it runs on eleven.
+pelantor::SubsetGroup single_notes(int count) {
+  return {std::vector<pelantor::PcSet>(count, pcs("0")), {}};
+}
+
+// The combination as a benchmark argument, numbered as the menu numbers it.
+constexpr std::int64_t option(Combination combination) {
+  return static_cast<std::int64_t>(combination);
+}
+
+// Twelve single notes.  Supersets without overlap refuse twelve notes, so
+// they run on eleven.
 void twelvenotes(benchmark::State& state) {
-  const subsetgroup g = makegroup({pc0, pc0, pc0, pc0, pc0, pc0, pc0, pc0, pc0, pc0, pc0, pc0});
-  combine(state, g);
+  combine(state, single_notes(12));
 }
 BENCHMARK(twelvenotes)
     ->ArgNames({"option", "card"})
-    ->Args({nooverlap, 0})
-    ->Args({overlap, 0})
-    ->Args({bothoverlaps, 0})
-    ->Args({ofcardinality, 6})
-    ->Args({supersetsoverlap, 6})
+    ->Args({option(Combination::without_overlap), 0})
+    ->Args({option(Combination::with_overlap), 0})
+    ->Args({option(Combination::both), 0})
+    ->Args({option(Combination::of_cardinality), 6})
+    ->Args({option(Combination::supersets_with_overlap), 6})
     ->Unit(benchmark::kMillisecond);
 
 void elevennotes(benchmark::State& state) {
-  const subsetgroup g = makegroup({pc0, pc0, pc0, pc0, pc0, pc0, pc0, pc0, pc0, pc0, pc0});
-  combine(state, g);
+  combine(state, single_notes(11));
 }
-BENCHMARK(elevennotes)->ArgNames({"option", "card"})->Args({supersetsnooverlap, 12});
+BENCHMARK(elevennotes)
+    ->ArgNames({"option", "card"})
+    ->Args({option(Combination::supersets_without_overlap), 12});
 
-// Six trichords (18 notes, so options 1 and 5 are refused and run on four
-// and three of them).
+// Six trichords (18 notes, so the combinations without overlap are refused
+// and run on four and three of them).
 void sixtrichords(benchmark::State& state) {
-  const subsetgroup g =
-      makegroup({pcs("013"), pcs("014"), pcs("015"), pcs("016"), pcs("025"), pcs("037")});
-  combine(state, g);
+  combine(state, {{pcs("013"), pcs("014"), pcs("015"), pcs("016"), pcs("025"), pcs("037")}, {}});
 }
 BENCHMARK(sixtrichords)
     ->ArgNames({"option", "card"})
-    ->Args({overlap, 0})
-    ->Args({bothoverlaps, 0})
-    ->Args({ofcardinality, 9})
-    ->Args({supersetsoverlap, 9})
+    ->Args({option(Combination::with_overlap), 0})
+    ->Args({option(Combination::both), 0})
+    ->Args({option(Combination::of_cardinality), 9})
+    ->Args({option(Combination::supersets_with_overlap), 9})
     ->Unit(benchmark::kMillisecond);
 
 void fourtrichords(benchmark::State& state) {
-  const subsetgroup g = makegroup({pcs("013"), pcs("014"), pcs("015"), pcs("016")});
-  combine(state, g);
+  combine(state, {{pcs("013"), pcs("014"), pcs("015"), pcs("016")}, {}});
 }
-BENCHMARK(fourtrichords)->ArgNames({"option", "card"})->Args({nooverlap, 0});
+BENCHMARK(fourtrichords)
+    ->ArgNames({"option", "card"})
+    ->Args({option(Combination::without_overlap), 0});
 
 void threetrichords(benchmark::State& state) {
-  const subsetgroup g = makegroup({pcs("013"), pcs("014"), pcs("015")});
-  combine(state, g);
+  combine(state, {{pcs("013"), pcs("014"), pcs("015")}, {}});
 }
 BENCHMARK(threetrichords)
     ->ArgNames({"option", "card"})
-    ->Args({supersetsnooverlap, 10})
+    ->Args({option(Combination::supersets_without_overlap), 10})
     ->Unit(benchmark::kMillisecond);
 
 // From start to the report-file question, where the input ends.

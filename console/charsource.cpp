@@ -194,19 +194,6 @@ int getint(int c) {
   return value;
 }
 
-int fgetint(std::istream& stream) {
-  int value = 0;
-  int c = getcharacter(stream);
-  while (isdigitchar(c)) {
-    value = appenddigit(value, c);
-    c = getcharacter(stream);
-  }
-  // Files saved with Windows line ends separate numbers by CR LF.
-  if (c == '\r' && stream.peek() == '\n') c = getcharacter(stream);
-  if (c == -1 || value == 0) return -1;
-  return value;
-}
-
 int getline2(std::istream& stream, char* s, int lim) {
   int count = 0;
   while (count < lim - 1) {

@@ -31,9 +31,6 @@ void ungetch(int c);
 // console; the first non-digit is pushed back.  Values beyond the range of
 // int stay at the largest int.
 int getint(int c);
-// A positive decimal number from a set-list file and the one separator after
-// it (a CR LF pair counts as one); -1 for end of file, no digits or zero.
-int fgetint(std::istream& stream);
 // Stores up to lim - 1 characters of one line (its newline included) in s,
 // NUL-terminated, bypassing the push-back stack; returns how many.
 int getline2(std::istream& stream, char* s, int lim);

@@ -1,7 +1,6 @@
 #include "core/embedinfo.h"
 
 #include "core/embtables.h"
-#include "core/settable.h"
 
 namespace {
 
@@ -14,15 +13,6 @@ const embrow* embtable(int k) {
 }
 
 }  // namespace
-
-int findsubset(int lo, int hi, bitvec prime) {
-  if (lo < 0) lo = 0;
-  if (hi >= embtablerows[12]) hi = embtablerows[12] - 1;
-  for (int r = lo; r <= hi; ++r) {
-    if (embtable12[r].prime == prime) return r;
-  }
-  return -1;
-}
 
 std::uint32_t sendembedding(int k, int row, int column) {
   const embrow* table = embtable(k);
@@ -39,12 +29,4 @@ std::uint32_t sendembedding(int k, int row, int column) {
     default:
       return 0;
   }
-}
-
-void sendembinfo(int k, bitvec prime, int* maxemb, int* minemb) {
-  int first = 0, last = 0;
-  cardinfo(bitcount(prime & aggregate), &first, &last);
-  const int row = findsubset(first - 1, last - 1, prime & aggregate);
-  *maxemb = static_cast<int>(sendembedding(k, row, 3));
-  *minemb = static_cast<int>(sendembedding(k, row, 2));
 }

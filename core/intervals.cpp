@@ -15,6 +15,15 @@ int transpositionalsymmetry(bitvec b) {
   return 1;
 }
 
+// The number of n for which TnI maps the set onto itself.
+int symmetrical(bitvec set) {
+  int count = 0;
+  for (int n = 0; n < 12; ++n) {
+    if (inverse(transpose(set, n)) == set) ++count;
+  }
+  return count;
+}
+
 // Counts the forms f of b (T n of b, and T n of its inverse unless b is
 // inversionally symmetric) passing the test, once per distinct form.
 template <typename Test>
@@ -76,18 +85,6 @@ void vtics(bitvec set, int vec[13]) {
   vec[12] = 0;
 }
 
-int symmetrical(bitvec set) {
-  int count = 0;
-  for (int n = 0; n < 12; ++n) {
-    if (inverse(transpose(set, n)) == set) ++count;
-  }
-  return count;
-}
-
 int setinclude(bitvec a, bitvec b) {
   return countforms(b, [a](bitvec form) { return included(a, form); });
-}
-
-int cov(bitvec a, bitvec b) {
-  return countforms(b, [a](bitvec form) { return included(form, a); });
 }

@@ -17,9 +17,5 @@ void icvector(bitvec set, int vec[7]);
 void invarvec(bitvec set, int vec[8]);
 // Slots 0..11: members shared with TnI of the set; slot 12 is 0.
 void vtics(bitvec set, int vec[13]);
-// The number of n for which TnI maps the set onto itself.
-int symmetrical(bitvec set);
 // Lewin's EMB: the number of distinct forms of b lying inside a.
 int setinclude(bitvec a, bitvec b);
-// Lewin's COV: the number of distinct forms of b containing a.
-int cov(bitvec a, bitvec b);

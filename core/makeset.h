@@ -28,9 +28,6 @@ consteval bitvec pcs(const char* digits) {
 constexpr bool included(bitvec a, bitvec b) {
   return (a & b) == b;
 }
-constexpr bitvec combine(bitvec a, bitvec b) {
-  return a | b;
-}
 // T1 of the low 12 bits; the exclusion mark is dropped.
 constexpr bitvec rotate(bitvec x) {
   x &= aggregate;  // the mark must not wrap round into pitch class 1

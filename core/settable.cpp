@@ -100,11 +100,6 @@ const setentry& sendentry(int row) {
   return settable[row];
 }
 
-void cardinfo(int c, int* first, int* last) {
-  *first = locinfo[c].first;
-  *last = locinfo[c].last;
-}
-
 int sendlocinfo(int c, int which) {
   return which == 0 ? locinfo[c].first : locinfo[c].last;
 }

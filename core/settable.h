@@ -25,8 +25,6 @@ bitvec getbitvec(int row);
 bitvec sendset(int row);
 // The whole row.
 const setentry& sendentry(int row);
-// First and last settable row of cardinality c (0..12).
-void cardinfo(int c, int* first, int* last);
 // which 0: the first row of cardinality c; 1: the last.
 int sendlocinfo(int c, int which);
 // Fewest and most occurrences of interval class i in a set of c notes.

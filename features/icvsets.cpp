@@ -1,85 +1,56 @@
+// Main-menu entry 4: the dialogue of the set classes found by interval-class
+// vector.  The search is the engine's; the listing is reports/icvsearch.
+
 #include "features/icvsets.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "console/funnel.h"
-#include "console/setwriters.h"
-#include "core/intervals.h"
-#include "core/settable.h"
 #include "features/prompts.h"
+#include "pelantor/icvsearch.h"
+#include "reports/icvsearch.h"
 
 namespace {
 
-// 2..12, or answerx for every cardinality.
-int askcardinality(session& s) {
-  return ask(s,
-             "What cardinality set would you like to create?\n"
-             "  (type \"x\" if you would like to see all sets that match)\n"
-             "\n"
-             "Cardinality (2-12):  ",
-             numberorx(2, 12), "\n");
+// 2..12, or none for every cardinality (x).
+std::optional<int> askcardinality(session& s) {
+  const int answer = ask(
+      s,
+      "What cardinality set would you like to create?\n"
+      "  (type \"x\" if you would like to see all sets that match)\n"
+      "\n"
+      "Cardinality (2-12):  ",
+      numberorx(pelantor::least_searched_cardinality, pelantor::most_searched_cardinality), "\n");
+  if (answer == answerx) return std::nullopt;
+  return answer;
 }
 
-// Slots 1..6 of want: the wanted count of each interval class, or answerx
-// for an open place.  A numeric cardinality bounds each count by what sets of
-// that size can hold.
-void askvector(int card, int want[7], session& s) {
-  for (int i = 1; i <= 6; ++i) {
-    const int lo = card == answerx ? 0 : sendicmin(card, i);
-    const int hi = card == answerx ? 12 : sendicmax(card, i);
+// The wanted count of each interval class, open where the user typed x,
+// each within what sets of the cardinality can hold.
+pelantor::IcPattern askpattern(std::optional<int> cardinality, session& s) {
+  pelantor::IcPattern pattern;
+  for (int ic = 1; ic <= 6; ++ic) {
+    const pelantor::CountRange counts = pelantor::ic_count_range(cardinality, ic);
     const std::string question =
-        "Enter desired interval-class " + std::to_string(i) + " content ('x' to leave open):  ";
-    want[i] = ask(s, question, numberorx(lo, hi));
+        "Enter desired interval-class " + std::to_string(ic) + " content ('x' to leave open):  ";
+    const int answer = ask(s, question, numberorx(counts.least, counts.most));
+    if (answer != answerx) pattern[ic - 1] = answer;
   }
   screen("\n");
-}
-
-bool matches(bitvec set, const int want[7]) {
-  int icv[7] = {};
-  icvector(set, icv);
-  for (int i = 1; i <= 6; ++i) {
-    if (want[i] != answerx && want[i] != icv[i]) return false;
-  }
-  return true;
+  return pattern;
 }
 
 }  // namespace
 
 void findsetsbyicvector(session& s) {
   for (;;) {
-    const int card = askcardinality(s);
-    int want[7] = {};
-    askvector(card, want, s);
-
-    if (card == answerx) {
-      mwrite("All ");
-    } else {
-      writenum(card);
-      mwrite("-note ");
-    }
-    mwrite("sets with interval-class vector: ");
-    pelantor::IcPattern pattern;
-    for (int i = 1; i <= 6; ++i) {
-      if (want[i] != answerx) pattern[i - 1] = want[i];
-    }
-    writevector(pattern);
-    mwrite("\n");
-
-    const int first = sendlocinfo(card == answerx ? 2 : card, 0);
-    const int last = sendlocinfo(card == answerx ? 12 : card, 1);
-    int found = 0;
-    for (int row = first; row <= last; ++row) {
-      const bitvec prime = getbitvec(row);
-      if (!matches(prime, want)) continue;
-      ++found;
-      mwrite("  ");
-      writeprimeform(pelantor::PcSet::from_bits(prime), s.algorithm);
-      writeclasssummary(pelantor::PcSet::from_bits(prime), s.algorithm);
-      mwrite("\n");
-    }
-    if (found == 0) mwrite("Sorry, there are no matching sets\n");
-
-    mwrite("\n");
+    const std::optional<int> cardinality = askcardinality(s);
+    const pelantor::IcPattern pattern = askpattern(cardinality, s);
+    const std::vector<pelantor::SetClass> matches =
+        pelantor::classes_matching(pattern, cardinality);
+    mwrite(pelantor::text::icv_listing(pattern, cardinality, matches, s.algorithm).c_str());
     if (askexittomenu()) return;
   }
 }

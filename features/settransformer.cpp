@@ -1,12 +1,18 @@
 #include "features/settransformer.h"
 
+#include <array>
+
 #include "console/funnel.h"
-#include "console/setwriters.h"
 #include "features/prompts.h"
 #include "features/setinput.h"
-#include "features/ttocodes.h"
+#include "pelantor/transformations.h"
+#include "reports/transformations.h"
 
 namespace {
+
+// Flag k: whether cuts whose smaller part has k members are searched (k = 0:
+// the whole set, the single operators).
+using partitionfilter = std::array<bool, 7>;
 
 struct setpair {
   pelantor::PcSet first;
@@ -58,12 +64,12 @@ void askshowall(session& s) {
       s);
 }
 
-// Flag k of partitions: whether cuts whose smaller part has k members (k = 0:
-// the whole set) are searched.
-void askpartitions(int n, int partitions[7], session& s) {
+// Asks about the cuts possible for sets of n members; the flags of larger
+// cuts stay as they are.  An escape counts as yes.
+void askpartitions(int n, partitionfilter& partitions, session& s) {
   for (int k = 0; k <= n / 2; ++k) {
     screen("Do you want to see the %1i + %1i partitions?  ", n - k, k);
-    partitions[k] = readanswer(s, yesno);
+    partitions[k] = readanswer(s, yesno) != 0;
   }
 }
 
@@ -79,7 +85,7 @@ constexpr const char* defaultsmenutext =
     "\n"
     "Reply:  ";
 
-void defaultsmenu(int n, int partitions[7], session& s) {
+void defaultsmenu(int n, partitionfilter& partitions, session& s) {
   for (;;) {
     switch (ask(s, defaultsmenutext, number(1, 4))) {
       case 1:
@@ -97,32 +103,31 @@ void defaultsmenu(int n, int partitions[7], session& s) {
   }
 }
 
+// The search as the defaults stand; any nonzero default counts as yes.
+pelantor::MappingOptions mappingoptions(const transformdefaults& defaults,
+                                        const partitionfilter& partitions) {
+  const pelantor::Canon canon{defaults.includeI != 0, defaults.includeM != 0,
+                              defaults.includeMI != 0};
+  return {canon, defaults.showall != 0, partitions};
+}
+
 }  // namespace
 
 void findtransformations(session& s) {
-  // The partition filter lasts for one visit from the main menu.
-  int partitions[7] = {1, 1, 1, 1, 1, 1, 1};
+  // The partition filter lasts for one visit from the main menu and starts
+  // with every cut searched.
+  partitionfilter partitions = pelantor::MappingOptions{}.partitions;
   for (;;) {
     const setpair sets = readpair();
-    const int n = sets.first.size();
 
     // Only a plain no skips the menu; after '?' or '#' it is shown.
     if (askyn("\nDo you want to change the defaults?\n\nReply:  ", s) != 0) {
-      defaultsmenu(n, partitions, s);
+      defaultsmenu(sets.first.size(), partitions, s);
     }
 
-    mwrite("\nTransformations of ");
-    writeset(sets.first, setstyle::braces);
-    mwrite(" onto ");
-    writeset(sets.second, setstyle::braces);
-    mwrite("\n");
-    const canon ops = {s.transform.includeI, s.transform.includeM, s.transform.includeMI};
-    if (writemappings(sets.first.bits(), sets.second.bits(), partitions, ops,
-                      s.transform.showall) == 0) {
-      mwrite("\nSorry there were no operations that map set #1 onto set #2\n");
-    }
-
-    mwrite("\n");
+    const pelantor::Mappings found = pelantor::mappings_between(
+        sets.first, sets.second, mappingoptions(s.transform, partitions));
+    mwrite(pelantor::text::transformations(sets.first, sets.second, found).c_str());
     if (askexittomenu()) return;
   }
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "pelantor/intervals.h"
 #include "pelantor/notation.h"
 
 namespace pelantor::text {
@@ -41,6 +42,15 @@ std::string label_cell(const SetClass& set_class) {
   if (c < 10) cell += ' ';
   if (!set_class.is_z()) cell += ' ';
   return cell + "  ";
+}
+
+std::string class_summary(PcSet set, Algorithm algorithm) {
+  const SetClass& set_class = set_class_of(set);
+  std::string summary = label_cell(set_class) + "  " + digit_vector(ic_vector(set));
+  if (const SetClass* partner = z_partner_of(set_class)) {
+    summary += "    Z = " + bracketed(partner->prime(algorithm)) + " (" + label(*partner) + ")";
+  }
+  return summary;
 }
 
 std::string hex(int n) {

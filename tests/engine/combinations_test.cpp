@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <map>
 #include <random>
 #include <string>
@@ -58,6 +60,20 @@ TEST(CombineSubsets, CountsPlacementsPerClass) {
   const SubsetGroup thirteen{{pcs("0123456"), pcs("012345")}, {}};
   EXPECT_TRUE(listing(thirteen, both).ends_with("0123456789ab 2"));
   EXPECT_FALSE(listing(thirteen, with_overlap).ends_with("0123456789ab 2"));
+}
+
+TEST(CombineSubsets, CountsBeyondThirtyTwoBits) {
+  // Twelve single notes: 12 placements at each of 11 steps (a note is
+  // symmetric), 12^11 in all; the 11! without overlap all give the aggregate.
+  const SubsetGroup notes{std::vector<PcSet>(12, pcs("0")), {}};
+  std::int64_t total = 0, most = 0;
+  for (const CombinationCount& c : combine_subsets(notes, both)) {
+    total += c.placements;
+    most = std::max(most, c.placements);
+  }
+  EXPECT_EQ(total, 743008370688);
+  EXPECT_GT(most, std::int64_t{1} << 32);
+  EXPECT_EQ(listing(notes, without_overlap), "0123456789ab 39916800");
 }
 
 TEST(CombineSubsets, RefusesWhatCannotRun) {

@@ -28,6 +28,18 @@ TEST(ReadSetList, EndsAtEmptyLineZeroOrNonNumber) {
   EXPECT_EQ(read_set_list("19\n 145\n").sets, (Sets{pcs("014")}));
 }
 
+// A hand-edited or damaged file: a sign, a NUL byte, bytes that are no text
+// or a bare CR end the list where they stand.
+TEST(ReadSetList, GarbageEndsTheList) {
+  using namespace std::string_view_literals;
+  EXPECT_EQ(read_set_list("19\n\0\n133\n"sv).sets, (Sets{pcs("014")}));
+  EXPECT_EQ(read_set_list("19\n-5\n7\n").sets, (Sets{pcs("014")}));
+  EXPECT_TRUE(read_set_list("\xff\xfe"
+                            "19\n")
+                  .sets.empty());
+  EXPECT_EQ(read_set_list("19\r\r\n133\n").sets, (Sets{pcs("014")}));
+}
+
 TEST(ReadSetList, SkipsWhatIsNotComparable) {
   const SetList list = read_set_list("19\n1\n4095\n4096\n99999999999\n145\n");
   EXPECT_EQ(list.sets, (Sets{pcs("014"), pcs("047")}));

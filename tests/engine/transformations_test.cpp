@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 
 #include "pelantor/notation.h"
@@ -69,6 +71,89 @@ TEST(MappingsBetween, FollowsThePartitionFilter) {
             splits.end());
   EXPECT_TRUE(lines(pcs("0"), pcs("5"), true, {}, {0, 1, 1, 1, 1, 1, 1}).empty());
   EXPECT_TRUE(lines(pcs("014"), pcs("237"), true, {}, {1, 0, 1, 1, 1, 1, 1}).empty());
+}
+
+// Every operator is undone by its inverse on every set: the searches find
+// the operators mapping the second set onto the first and list their
+// inverses.
+TEST(Inverse, UndoesEveryOperatorOnEverySet) {
+  EXPECT_EQ(inverse({Operation::T, 3}), (Transform{Operation::T, 9}));
+  EXPECT_EQ(inverse({Operation::I, 5}), (Transform{Operation::I, 5}));
+  EXPECT_EQ(inverse({Operation::M, 1}), (Transform{Operation::M, 7}));
+  EXPECT_EQ(inverse({Operation::MI, 1}), (Transform{Operation::MI, 5}));
+  for (Transform op : all_transforms) {
+    EXPECT_EQ(inverse(inverse(op)), op) << to_string(op);
+    for (unsigned bits = 0; bits <= PcSet::all_bits; ++bits) {
+      const PcSet set = PcSet::from_bits(bits);
+      ASSERT_EQ(inverse(op).apply(op.apply(set)), set) << to_string(op) << " set " << bits;
+    }
+  }
+}
+
+// The mappings the definition gives, in no particular order: the operators
+// of the canon carrying from onto to; where there is none, every cut of
+// from into two parts allowed by the filter, each part carried by an
+// operator of the canon, the two images together making up to.
+Lines defined(PcSet from, PcSet to, Canon canon, const std::array<bool, 7>& partitions) {
+  Lines all;
+  for (Transform op : all_transforms) {
+    if (partitions[0] && canon.includes(op.operation) && op.apply(from) == to)
+      all.push_back(half({op, from, to}));
+  }
+  if (!all.empty()) return all;
+  const int n = from.size();
+  const int largest = *std::max_element(from.begin(), from.end());
+  for (unsigned bits = 1; bits < from.bits(); ++bits) {
+    const PcSet part = PcSet::from_bits(bits);
+    if (!part.is_subset_of(from) || part.contains(largest)) continue;
+    if (!partitions[std::min(part.size(), n - part.size())]) continue;
+    const PcSet rest = from - part;
+    for (Transform op : all_transforms) {
+      const PcSet image = op.apply(part);
+      if (!canon.includes(op.operation) || !image.is_subset_of(to)) continue;
+      for (Transform second : all_transforms) {
+        if (!canon.includes(second.operation) || second.apply(rest) != to - image) continue;
+        const SplitHalf cut{op, part, image}, remainder{second, rest, to - image};
+        all.push_back(part.size() < rest.size() ? half(remainder) + " and  " + half(cut)
+                                                : half(cut) + " and  " + half(remainder));
+      }
+    }
+  }
+  return all;
+}
+
+// Random pairs of every size, half of them related by some operator, under
+// random canons and partition filters: the search lists exactly what the
+// definition gives, and with show_all false a part of it.
+TEST(MappingsBetween, AgreesWithTheDefinitionOnRandomPairs) {
+  std::mt19937 random(20240611);
+  std::array<int, 12> order = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+  const auto random_set = [&](int n) {
+    std::shuffle(order.begin(), order.end(), random);
+    PcSet set;
+    for (int i = 0; i < n; ++i) set = set | PcSet{order[i]};
+    return set;
+  };
+  for (int trial = 0; trial < 120; ++trial) {
+    const int n = 1 + static_cast<int>(random() % 11);
+    const PcSet from = random_set(n);
+    const PcSet to = trial % 2 == 0 ? all_transforms[random() % 48].apply(from) : random_set(n);
+    const Canon canon{random() % 2 == 0, random() % 2 == 0, random() % 2 == 0};
+    std::array<bool, 7> partitions = {1, 1, 1, 1, 1, 1, 1};
+    if (trial % 3 == 0) {
+      for (bool& flag : partitions) flag = random() % 2 == 0;
+    }
+    SCOPED_TRACE("{" + to_string(from) + "} onto {" + to_string(to) + "}, trial " +
+                 std::to_string(trial));
+
+    Lines found = lines(from, to, true, canon, partitions);
+    Lines expected = defined(from, to, canon, partitions);
+    std::sort(found.begin(), found.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(found, expected);
+    for (const std::string& line : lines(from, to, false, canon, partitions))
+      EXPECT_TRUE(std::binary_search(expected.begin(), expected.end(), line)) << line;
+  }
 }
 
 }  // namespace

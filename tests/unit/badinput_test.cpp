@@ -132,22 +132,6 @@ TEST(Ungetch, AFullStackComplainsAndReadingGoesOn) {
   EXPECT_EQ(readanswer(s, number(0, 7)), 5);
 }
 
-TEST(FGetInt, GarbageSignsAndNulEndTheList) {
-  std::istringstream a(bytes("19\n\0\n133\n"));
-  EXPECT_EQ(fgetint(a), 19);
-  EXPECT_EQ(fgetint(a), -1);
-  std::istringstream b("19\n-5\n7\n");
-  EXPECT_EQ(fgetint(b), 19);
-  EXPECT_EQ(fgetint(b), -1);
-  std::istringstream c(
-      "\xff\xfe"
-      "19\n");
-  EXPECT_EQ(fgetint(c), -1);
-  std::istringstream d("19\r\r\n");
-  EXPECT_EQ(fgetint(d), 19);
-  EXPECT_EQ(fgetint(d), -1);
-}
-
 // The report file in a scratch folder of its own.
 struct scratchfolder {
   std::filesystem::path home = std::filesystem::current_path();

@@ -134,24 +134,6 @@ TEST(EndOfInput, AnUnfinishedLastLineStillCounts) {
   EXPECT_EQ(readset().set, pelantor::pcs("047"));
 }
 
-TEST(FGetInt, ReadsOneNumberPerSeparator) {
-  std::istringstream a("12\n345\n");
-  EXPECT_EQ(fgetint(a), 12);
-  EXPECT_EQ(fgetint(a), 345);
-  EXPECT_EQ(fgetint(a), -1);
-  std::istringstream b("12\n0\n7\n");
-  EXPECT_EQ(fgetint(b), 12);
-  EXPECT_EQ(fgetint(b), -1);
-  std::istringstream c("12\n\n7\n");
-  EXPECT_EQ(fgetint(c), 12);
-  EXPECT_EQ(fgetint(c), -1);
-  std::istringstream d("12\r\n345\r\n");
-  EXPECT_EQ(fgetint(d), 12);
-  EXPECT_EQ(fgetint(d), 345);
-  std::istringstream e("99999999999999999999\n");
-  EXPECT_EQ(fgetint(e), 2147483647);
-}
-
 TEST(GetLine2, StopsAtTheLimit) {
   console c(std::string(40, 'a') + "\n7\n");
   char name[30];

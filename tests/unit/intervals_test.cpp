@@ -62,13 +62,6 @@ TEST(Calc, OperatorImages) {
   for (int i = 0; i < 4; ++i) EXPECT_EQ(decodeTTO(i), (std::array{1, 11, 5, 7})[i]);
 }
 
-TEST(Symmetrical, CountsInversionalSymmetries) {
-  EXPECT_EQ(symmetrical(pcs("047")), 0);
-  EXPECT_EQ(symmetrical(pcs("048")), 3);
-  EXPECT_EQ(symmetrical(pcs("0369")), 4);
-  EXPECT_EQ(symmetrical(aggregate), 12);
-}
-
 TEST(Embedding, CountsDistinctForms) {
   EXPECT_EQ(setinclude(pcs("0148"), pcs("048")), 1);
   EXPECT_EQ(setinclude(pcs("012"), pcs("01")), 2);
@@ -76,8 +69,6 @@ TEST(Embedding, CountsDistinctForms) {
   EXPECT_EQ(setinclude(aggregate, pcs("048")), 4);
   EXPECT_EQ(setinclude(aggregate, pcs("0369")), 3);
   EXPECT_EQ(setinclude(aggregate, pcs("02468a")), 2);
-  EXPECT_EQ(cov(pcs("03"), pcs("0369")), 1);
-  EXPECT_EQ(cov(pcs("01"), pcs("012")), 2);
   for (bitvec s = 1; s < 4096; ++s) EXPECT_EQ(setinclude(s, s), 1) << "set " << s;
 }
 
@@ -85,16 +76,14 @@ TEST(Embedding, CountsAgreeWithDistinctImages) {
   // Against a count of the distinct images among all 24 operators.
   for (bitvec a : {pcs("0148"), pcs("013579"), pcs("0124578a"), aggregate}) {
     for (bitvec b = 1; b < 4096; b += 7) {
-      std::set<bitvec> inside, around;
+      std::set<bitvec> inside;
       for (int n = 0; n < 12; ++n) {
         for (int op : {0, 1}) {
           const bitvec f = calc(b, op, n);
           if (included(a, f)) inside.insert(f);
-          if (included(f, a)) around.insert(f);
         }
       }
       EXPECT_EQ(setinclude(a, b), static_cast<int>(inside.size())) << "sets " << a << " " << b;
-      EXPECT_EQ(cov(a, b), static_cast<int>(around.size())) << "sets " << a << " " << b;
     }
   }
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Set-list files: plain text, one set a line as the decimal value of its
-// bitvec.  Entries 3 to 6 of the similarity menu.
+// bits (pelantor/setlist.h).  Entries 3 to 6 of the similarity menu.
 
 struct session;
 
