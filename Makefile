@@ -75,7 +75,7 @@ coverage:
 	find $(COVERAGE_BUILD) -name '*.gcda' -delete
 	ctest --test-dir $(COVERAGE_BUILD) -j $(JOBS) --output-on-failure
 	gcovr -r . --object-directory $(COVERAGE_BUILD) --exclude-directories '.*/CMakeFiles/[0-9.]+' \
-	  --filter '(app|core|console|features|help)/' \
+	  --filter '(app|engine|reports|pictures|console|features|help)/' \
 	  --txt - --html-details $(COVERAGE_BUILD)/coverage.html --print-summary
 
 # The transcript tests with every run of the program under valgrind's
@@ -103,3 +103,32 @@ format:
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD) $(COVERAGE_BUILD) \
 	  $(VALGRIND_BUILD)
+
+# The Python module (docs/python.md), built for and tested with Debian's
+# interpreter, which has python3-numpy and python3-pytest: make python
+# lays the package out in $(PYTHON_BUILD)/python; make test-python runs the
+# pytest suite on it, make test-pip installs the package with pip into a
+# scratch virtual environment, make bench-python times it.
+PYTHON ?= /usr/bin/python3
+PYTHON_BUILD ?= build-python
+PYTHON_RUN = PYTHONPATH=$(abspath $(PYTHON_BUILD))/python PYTHONDONTWRITEBYTECODE=1 $(PYTHON)
+
+.PHONY: python test-python test-pip bench-python clean-python
+
+python:
+	cmake -S . -B $(PYTHON_BUILD) -DCMAKE_BUILD_TYPE=Release -DPELANTOR_TESTS=OFF \
+	  -DPELANTOR_PYTHON=ON -DPython3_EXECUTABLE=$(PYTHON)
+	cmake --build $(PYTHON_BUILD) -j $(JOBS) --target pelantor_python
+
+test-python: python
+	$(PYTHON_RUN) -m pytest -q -p no:cacheprovider tests/python
+
+test-pip:
+	sh tests/python/pip_install_test.sh $(PYTHON)
+
+bench-python: python
+	$(PYTHON_RUN) bench/python_bench.py
+
+clean: clean-python
+clean-python:
+	rm -rf $(PYTHON_BUILD) build-pip

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "console/funnel.h"
-#include "pelantor/intervals.h"
+#include "reports/classsummary.h"
 
 void writeset(pelantor::PcSet set, setstyle style) {
   const bool braces = style == setstyle::braces;
@@ -77,9 +77,5 @@ void writezpartner(const pelantor::SetClass& setclass, pelantor::Algorithm algor
 }
 
 void writeclasssummary(pelantor::PcSet set, pelantor::Algorithm algorithm) {
-  const pelantor::SetClass& setclass = pelantor::set_class_of(set);
-  writelabelcell(setclass);
-  spaces(2);
-  writevector(pelantor::ic_vector(set));
-  writezpartner(setclass, algorithm);
+  mwrite(pelantor::text::class_summary(set, algorithm).c_str());
 }

@@ -41,6 +41,6 @@ void writelabelcell(const pelantor::SetClass& setclass);
 // "    Z = [0137] (4-z29)": the Z-correspondent's prime form under the
 // algorithm and its label; nothing for a class without one.
 void writezpartner(const pelantor::SetClass& setclass, pelantor::Algorithm algorithm);
-// The one-line summary of the set's class in a listing, without a line end:
-// the label cell, two blanks, the IC vector and the Z-correspondent.
+// The one-line summary of the set's class in a listing, without a line end
+// (pelantor::text::class_summary).
 void writeclasssummary(pelantor::PcSet set, pelantor::Algorithm algorithm);

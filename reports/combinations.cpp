@@ -1,5 +1,6 @@
 #include "reports/combinations.h"
 
+#include "reports/classsummary.h"
 #include "reports/format.h"
 
 namespace pelantor::text {

@@ -15,18 +15,27 @@ std::string formatted(const char* format, double x) {
   return std::string(digits, static_cast<std::size_t>(length));
 }
 
+// Built by appending: g++ 12 at -O3 mistakes "{" + text for an overlapping
+// copy (-Wrestrict), which stops the Release build.
+std::string enclosed(char open, const std::string& inner, char close) {
+  std::string text(1, open);
+  text += inner;
+  text += close;
+  return text;
+}
+
 }  // namespace
 
 std::string braced(PcSet set) {
-  return "{" + to_string(set) + "}";
+  return enclosed('{', to_string(set), '}');
 }
 
 std::string bracketed(PcSet set) {
-  return "[" + to_string(set) + "]";
+  return enclosed('[', to_string(set), ']');
 }
 
 std::string image(const PrimeForm& form) {
-  return "{" + to_string_ordered(form) + "}";
+  return enclosed('{', to_string_ordered(form), '}');
 }
 
 std::string label(const SetClass& set_class) {
@@ -44,16 +53,9 @@ std::string label_cell(const SetClass& set_class) {
   return cell + "  ";
 }
 
-std::string class_summary(PcSet set, Algorithm algorithm) {
-  const SetClass& set_class = set_class_of(set);
-  std::string summary = label_cell(set_class) + "  " + digit_vector(ic_vector(set));
-  if (const SetClass* partner = z_partner_of(set_class)) {
-    summary += "    Z = " + bracketed(partner->prime(algorithm)) + " (" + label(*partner) + ")";
-  }
-  return summary;
-}
-
 std::string hex(int n) {
+  // Most numbers written in hexadecimal are pitch classes and vector entries.
+  if (n >= 0 && n < 16) return std::string(1, "0123456789abcdef"[n]);
   char digits[16];
   const int length = std::snprintf(digits, sizeof digits, "%x", static_cast<unsigned>(n));
   return std::string(digits, static_cast<std::size_t>(length));

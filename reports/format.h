@@ -24,11 +24,6 @@ std::string label(const SetClass& set_class);
 // to the width of the longest label, then two blanks.  Cells of one
 // cardinality line up; larger cardinalities start further left.
 std::string label_cell(const SetClass& set_class);
-// The one-line summary of the set's class in a listing, without a line
-// end: the label cell, two blanks, the IC vector and, for a class with a
-// Z-correspondent, "    Z = [0137] (4-z29)" with the correspondent's
-// prime form under the algorithm.
-std::string class_summary(PcSet set, Algorithm algorithm);
 // printf's "%x": 10 is "a", 11 "b".
 std::string hex(int n);
 // An entry of an integer vector left open, written as x.

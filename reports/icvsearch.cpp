@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "reports/classsummary.h"
 #include "reports/format.h"
 
 namespace pelantor::text {

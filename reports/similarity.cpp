@@ -1,5 +1,6 @@
 #include "reports/similarity.h"
 
+#include "reports/classsummary.h"
 #include "reports/format.h"
 
 namespace pelantor::text {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "pelantor/intervals.h"
 #include "pelantor/notation.h"
@@ -89,6 +90,28 @@ TEST(IcCycleVector, CountsTheLinksOfEachChain) {
   // A chain running over the end of the cycle is one chain.
   EXPECT_EQ(ic_cycle_vector(pcs("01b"))[0], (Row{2}));
   EXPECT_EQ(ic_cycle_vector(pcs("0134678b"))[0], (Row{2, 2, 1}));
+}
+
+// Over all sets: the links of the chains along the cycles of k are the pairs
+// at interval class k, and the chains' weights belong to the set class,
+// with M swapping the 1- and the 5-cycles.
+TEST(IcCycleVector, LinksAreThePairsOfEachIntervalClass) {
+  for (unsigned bits = 0; bits < 4096; ++bits) {
+    const PcSet set = PcSet::from_bits(bits);
+    const IcCycleVector chains = ic_cycle_vector(set);
+    const V6 icv = ic_vector(set);
+    for (int k = 0; k < 6; ++k) {
+      int links = 0;
+      for (int n : chains[k]) links += n;
+      ASSERT_EQ(links, icv[k]) << "set " << bits << " ic" << k + 1;
+    }
+    const V6 weights = weighted_cycle_vector(set);
+    ASSERT_EQ(weighted_cycle_vector(set.transposed(5)), weights) << "set " << bits;
+    ASSERT_EQ(weighted_cycle_vector(set.inverted()), weights) << "set " << bits;
+    V6 under_m = weighted_cycle_vector(set.multiplied(5));
+    std::swap(under_m[0], under_m[4]);
+    ASSERT_EQ(under_m, weights) << "set " << bits;
+  }
 }
 
 TEST(WeightedCycleVector, AddsTheChainWeights) {

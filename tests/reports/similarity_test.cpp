@@ -25,12 +25,6 @@ TEST(ComparisonMatrix, AWideValueWidensItsOwnRowOnly) {
             "\n\n");
 }
 
-TEST(ClassSummary, LabelCellVectorAndZCorrespondent) {
-  EXPECT_EQ(text::class_summary(pcs("0146"), Algorithm::rahn),
-            "        4-z15     <111111>    Z = [0137] (4-z29)");
-  EXPECT_EQ(text::class_summary(pcs("047"), Algorithm::rahn), "         3-11      <001110>");
-}
-
 // The columns of a second list are numbered on from the rows, and a row
 // breaks after each column number that is a multiple of three.
 TEST(ListComparison, SecondListNumberedOnFromTheFirst) {

@@ -7,7 +7,6 @@
 
 #include "console/charsource.h"
 #include "console/funnel.h"
-#include "core/makeset.h"
 #include "features/prompts.h"
 #include "features/setinput.h"
 #include "tests/unit/consoletest.h"
@@ -172,28 +171,6 @@ TEST(ReadSet, ExclusionMarkAndEmptySets) {
             "I'm sorry, there's just no point dealing with an empty set.\n  Try again: ");
   EXPECT_EQ(readsetorempty(), (pelantor::MarkedSet{pelantor::PcSet{}, true}));
   EXPECT_EQ(readsetorempty(), pelantor::MarkedSet{});
-}
-
-TEST(SetOperations, Basics) {
-  EXPECT_EQ(transpose(pcs("014"), 12), pcs("014"));
-  EXPECT_EQ(transpose(pcs("014") | exclusionmark, 12), pcs("014"));
-  EXPECT_EQ(inverse(inverse(pcs("0148") | exclusionmark)), pcs("0148"));
-  EXPECT_EQ(rotate(exclusionmark), 0u);
-  EXPECT_EQ(transpose(pcs("2") | exclusionmark, 1), pcs("3"));
-  for (bitvec x = 0; x <= aggregate; ++x) {
-    EXPECT_EQ(rotate(x | exclusionmark), rotate(x)) << "set " << x;
-    EXPECT_EQ(inverse(x | exclusionmark), inverse(x)) << "set " << x;
-  }
-  EXPECT_EQ(inverse(pcs("014")), pcs("08b"));
-  EXPECT_EQ(compliment(0), 4095u);
-  EXPECT_EQ(compliment(4095), 0u);
-  EXPECT_EQ(ic(0), 0);
-  EXPECT_EQ(ic(6), 6);
-  EXPECT_EQ(ic(7), 5);
-  int arr[13];
-  ASSERT_EQ(settoarray(pcs("4ab"), arr), 3);
-  EXPECT_EQ(arr[1], 4);
-  EXPECT_EQ(arr[3], 11);
 }
 
 }  // namespace

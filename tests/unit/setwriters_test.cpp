@@ -68,28 +68,4 @@ TEST(WriteLabelCell, FillsTwentyMinusCardinality) {
   }
 }
 
-std::string summary(PcSet set, Algorithm algorithm) {
-  return written([=] { writeclasssummary(set, algorithm); });
-}
-
-TEST(WriteClassSummary, ClassWithZCorrespondent) {
-  EXPECT_EQ(summary(pcs("0146"), Algorithm::rahn),
-            "        4-z15     <111111>    Z = [0137] (4-z29)");
-  // Any member of the class gives the same line.
-  EXPECT_EQ(summary(pcs("1257"), Algorithm::rahn), summary(pcs("0146"), Algorithm::rahn));
-}
-
-TEST(WriteClassSummary, ClassWithoutZCorrespondent) {
-  EXPECT_EQ(summary(pcs("012"), Algorithm::rahn), "         3-1       <210000>");
-  EXPECT_EQ(summary(PcSet::aggregate(), Algorithm::forte), "12-1      <ccccc6>");
-}
-
-TEST(WriteClassSummary, ZCorrespondentFollowsTheAlgorithm) {
-  // 6-z50's correspondent 6-z29 has different Rahn and Forte prime forms.
-  EXPECT_EQ(summary(pcs("014679"), Algorithm::rahn),
-            "      6-z50     <224232>    Z = [023679] (6-z29)");
-  EXPECT_EQ(summary(pcs("014679"), Algorithm::forte),
-            "      6-z50     <224232>    Z = [013689] (6-z29)");
-}
-
 }  // namespace
