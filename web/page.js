@@ -86,6 +86,7 @@ function tableRow(cells, header = 0) {
     if (k < header) element.scope = 'row';
     if (cell instanceof Node) element.append(cell);
     else element.textContent = cell;
+    if (/^[\d.]+( %)?$/.test(element.textContent)) element.className = 'number';
     row.append(element);
   });
   return row;

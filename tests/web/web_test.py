@@ -195,6 +195,17 @@ def picture(ident):
     return ET.fromstring(markup)
 
 
+def screenshot(name):
+    """The whole page at the window's width, as a file in the screenshots
+    folder."""
+    width = browser.get_window_size()["width"]
+    height = browser.get_window_size()["height"]
+    browser.set_window_size(width, browser.execute_script(
+        "return document.documentElement.scrollHeight") + 150)
+    browser.save_screenshot(os.path.join(SCREENSHOTS, name))
+    browser.set_window_size(width, height)
+
+
 def choose(name, value):
     browser.find_element(By.CSS_SELECTOR, f"input[name={name}][value={value}]").click()
 
@@ -236,7 +247,7 @@ class OneSet(PageTest):
         self.assertEqual(fragment(), "#set=02378&alg=forte")
         self.assertIn("{32087} =  T3I of [01378]", text_of("one-report"))
         self.assertEqual(text_of("one-report"), program_set_report("02378", forte=True))
-        browser.save_screenshot(os.path.join(SCREENSHOTS, "one-set.png"))
+        screenshot("one-set.png")
 
     def test_set_typed_as_note_names(self):
         open_page("#set=")
@@ -320,7 +331,7 @@ class TwoSets(PageTest):
         expected = program_measures("014", "237")
         for number, row in enumerate(shown, start=1):
             self.assertEqual((row[2], row[3]), expected[number], row[0])
-        browser.save_screenshot(os.path.join(SCREENSHOTS, "two-sets.png"))
+        screenshot("two-sets.png")
 
     def test_sets_of_different_sizes_have_no_operators(self):
         open_page("#a=047&b=0147")
@@ -398,7 +409,7 @@ class SetList(PageTest):
         first = TWENTY[int(group.get("data-rows").split()[0])]
         shown = f"{{{first}}} {LABEL[first]}"
         self.assertEqual(text_of("list-tooltip"), f"{shown}, {shown}: 0.000")
-        browser.save_screenshot(os.path.join(SCREENSHOTS, "list.png"))
+        screenshot("list.png")
 
     def test_two_hundred_sets_drawn_quickly(self):
         open_page("#list=")
@@ -469,13 +480,14 @@ class Whole(PageTest):
     def test_phone_width_needs_no_sideways_scrolling(self):
         browser.set_window_size(360, 800)
         try:
-            for view in ("#set=0146", "#a=014&b=237", "#list=047,037,0148,02468a&measure=ASIM"):
+            for name, view in (("one-set", "#set=0146"), ("two-sets", "#a=014&b=237"),
+                               ("list", "#list=047,037,0148,02468a&measure=ASIM")):
                 open_page(view)
                 width = browser.execute_script("return document.documentElement.clientWidth")
                 scrolled = browser.execute_script(
                     "return document.documentElement.scrollWidth")
                 self.assertLessEqual(scrolled, width, view)
-            browser.save_screenshot(os.path.join(SCREENSHOTS, "list-phone.png"))
+                screenshot(f"{name}-phone.png")
         finally:
             browser.set_window_size(1200, 1000)
 
