@@ -45,6 +45,7 @@ bench:
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	./$(BENCH_BUILD)/bench/pelantorbench
 	sh bench/setlistprocess.sh $(BENCH_BUILD)/pelantor
+	sh bench/cli.sh $(BENCH_BUILD)/pelantor
 
 # A fuzz campaign on both cores (clang, libFuzzer, ASan + UBSan): one
 # fuzzing process per core, each for FUZZ_TIME seconds.  The seeds are the

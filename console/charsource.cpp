@@ -46,7 +46,7 @@ std::string pendingprompt;
 std::string editedline;
 std::size_t editedpos = 0;
 
-void sendscreentext() {
+void releasescreentext() {
   writereporttodisk();
   if (!screentext.empty()) {
     out->write(screentext.data(), static_cast<std::streamsize>(screentext.size()));
@@ -76,7 +76,7 @@ void awaitstdin() {
 
 int editedchar() {
   if (editedpos == editedline.size()) {
-    sendscreentext();
+    releasescreentext();
     const std::string prompt = std::move(pendingprompt);
     pendingprompt.clear();
     const bool typed = editline(prompt, editedline);
@@ -92,7 +92,7 @@ int editedchar() {
 // far goes out, and the wait ends early for a signal.
 void beforewaiting() {
   if (in->rdbuf()->in_avail() > 0) return;
-  sendscreentext();
+  releasescreentext();
   stopifinterrupted();
   if (in == &std::cin) awaitstdin();
   stopifinterrupted();
@@ -162,13 +162,13 @@ void consolewrite(const char* text, std::size_t length) {
     screentext.append(pendingprompt, 0, lineend + 1);
     pendingprompt.erase(0, lineend + 1);
   }
-  if (screentext.size() >= screenbatch) sendscreentext();
+  if (screentext.size() >= screenbatch) releasescreentext();
 }
 
 void consoleflush() {
   screentext += pendingprompt;
   pendingprompt.clear();
-  sendscreentext();
+  releasescreentext();
 }
 
 int getcharacter(std::istream& stream) {

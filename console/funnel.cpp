@@ -27,16 +27,6 @@ void funnel(const char* text) {
   toscreen(text, length);
 }
 
-void funnelf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-void funnelf(const char* format, ...) {
-  char text[64];
-  va_list args;
-  va_start(args, format);
-  std::vsnprintf(text, sizeof text, format, args);
-  va_end(args);
-  funnel(text);
-}
-
 // Text for the report file alone.
 void tofile(const char* text) {
   std::fputs(text, outfp);
@@ -44,10 +34,13 @@ void tofile(const char* text) {
 
 constexpr const char* asterisks = "************************************************************\n";
 
-// The name line is centred in the 60 columns of the asterisk lines.
+// The name line is centred in the 60 columns of the asterisk lines.  Its
+// indent goes through the funnel, so the screen gets the blanks too, as it
+// always has.
 void writebanner() {
   tofile(asterisks);
-  spaces((37 - static_cast<int>(filename.size())) / 2);
+  const int indent = (37 - static_cast<int>(filename.size())) / 2;
+  if (indent > 0) funnel(std::string(static_cast<std::size_t>(indent), ' ').c_str());
   std::fprintf(outfp, "\"%s\" created by \"Pelantor\"\n", filename.c_str());
   tofile(asterisks);
   tofile("\n");
@@ -82,26 +75,6 @@ void screen(const char* format, ...) {
 void mwrite(const char* text) {
   funnel(text);
 }
-void writehex(int n) {
-  funnelf("%x", static_cast<unsigned>(n));
-}
-void writenum(int n) {
-  funnelf("%1i", n);
-}
-void writenum64(long long n) {
-  funnelf("%1lli", n);
-}
-void writereal(double x) {
-  funnelf("%.3f", x);
-}
-void writereal2(double x) {
-  funnelf("%.2f", x);
-}
-
-void spaces(int n) {
-  for (int i = 0; i < n; ++i) mwrite(" ");
-}
-
 void printtitle() {
   screen("                              P e l a n t o r\n");
   screen("                                   v. %s\n", PELANTOR_VERSION);

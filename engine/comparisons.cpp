@@ -80,6 +80,24 @@ double average(double sum, std::size_t count) {
   return count > 0 ? sum / int(count) : 0.0;
 }
 
+// The summary of one row from its values in column order.
+RowSummary summary_of(Kind kind, std::span<const double> values) {
+  Extremes extremes(kind);
+  double sum = 0.0;
+  for (const double v : values) {
+    extremes.add(v);
+    sum += v;
+  }
+  return {average(sum, values.size()), extremes.smallest(), extremes.largest()};
+}
+
+void require_comparable(std::span<const PcSet> sets) {
+  for (const PcSet set : sets) {
+    // The profile refuses the set, with the message that names it.
+    if (!comparable(set)) static_cast<void>(SetProfile(set));
+  }
+}
+
 // The figures of each row of a rows x columns matrix, and their average.
 ListComparison summarise(Measure measure, std::vector<double> values, std::size_t rows,
                          std::size_t columns) {
@@ -87,14 +105,8 @@ ListComparison summarise(Measure measure, std::vector<double> values, std::size_
   ListComparison result{std::move(values), {}, 0.0};
   double total = 0.0;
   for (std::size_t i = 0; i < rows; ++i) {
-    Extremes extremes(kind);
-    double sum = 0.0;
-    for (std::size_t j = 0; j < columns; ++j) {
-      const double v = result.values[i * columns + j];
-      extremes.add(v);
-      sum += v;
-    }
-    const RowSummary row{average(sum, columns), extremes.smallest(), extremes.largest()};
+    const RowSummary row =
+        summary_of(kind, std::span<const double>(result.values).subspan(i * columns, columns));
     result.rows.push_back(row);
     total += row.average;
   }
@@ -126,6 +138,66 @@ ListComparison compare_lists(Measure measure, std::span<const PcSet> rows,
 
 ListComparison compare_lists(Measure measure, std::span<const PcSet> sets) {
   return summarise(measure, matrix(measure, sets), sets.size(), sets.size());
+}
+
+ListStatistics list_statistics(Measure measure, std::span<const PcSet> rows,
+                               std::span<const PcSet> columns) {
+  require_comparable(rows);
+  require_comparable(columns);
+  const MeasureInfo& m = info(measure);
+  const std::span<const SetClass> table = all_classes();
+  // The classes among the rows, each with its slot; the class of each
+  // column, and the profiles of the column classes.
+  std::vector<int> slot_of(table.size(), -1);
+  std::vector<int> row_classes;
+  for (const PcSet set : rows) {
+    const int index = set_class_of(set).index;
+    if (slot_of[index] >= 0) continue;
+    slot_of[index] = static_cast<int>(row_classes.size());
+    row_classes.push_back(index);
+  }
+  std::vector<std::optional<SetProfile>> profiles(table.size());
+  std::vector<int> column_class(columns.size());
+  for (std::size_t j = 0; j < columns.size(); ++j) {
+    const SetClass& sc = set_class_of(columns[j]);
+    column_class[j] = sc.index;
+    if (!profiles[sc.index]) profiles[sc.index].emplace(sc.rahn_prime);
+  }
+  // against[c * slots + r]: row class r against column class c.  The
+  // extremes of a row class are those of its values.
+  const std::size_t slots = row_classes.size();
+  std::vector<double> against(table.size() * slots);
+  std::vector<Extremes> extremes(slots, Extremes(m.kind));
+  for (std::size_t r = 0; r < slots; ++r) {
+    const SetProfile profile(table[row_classes[r]].rahn_prime);
+    for (std::size_t c = 0; c < table.size(); ++c) {
+      if (!profiles[c]) continue;
+      against[c * slots + r] = m.compare(profile, *profiles[c]);
+      extremes[r].add(against[c * slots + r]);
+    }
+  }
+  // Each row class's sum in column order, as the direct comparison takes
+  // it, so that it rounds the same way; all of them in one pass.
+  std::vector<double> sums(slots, 0.0);
+  for (const int c : column_class) {
+    const double* values = &against[static_cast<std::size_t>(c) * slots];
+    for (std::size_t r = 0; r < slots; ++r) sums[r] += values[r];
+  }
+  ListStatistics result{{}, 0.0};
+  double total = 0.0;
+  for (const PcSet set : rows) {
+    const auto r = static_cast<std::size_t>(slot_of[set_class_of(set).index]);
+    const RowSummary summary{average(sums[r], columns.size()), extremes[r].smallest(),
+                             extremes[r].largest()};
+    result.rows.push_back(summary);
+    total += summary.average;
+  }
+  result.average = average(total, rows.size());
+  return result;
+}
+
+ListStatistics list_statistics(Measure measure, std::span<const PcSet> sets) {
+  return list_statistics(measure, sets, sets);
 }
 
 }  // namespace pelantor

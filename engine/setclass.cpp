@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "pelantor/error.h"
+#include "pelantor/intervals.h"
 #include "rules.h"
 #include "setclass_tables.h"
 
@@ -127,6 +128,24 @@ const SetClass& find_class(std::string_view label) {
   const int row = ordinal_row(cardinality, ordinal);
   if (row < 0 || (z && !set_classes[row].is_z())) no_such_class(label);
   return set_classes[row];
+}
+
+TnType tn_type(PcSet set) {
+  if (inversional_symmetries(set) > 0) return TnType::symmetric;
+  return rule::rahn_prime_form(set).op.operation == Operation::I ? TnType::b : TnType::a;
+}
+
+std::string tn_label(PcSet set) {
+  constexpr std::string_view letters[] = {"", "A", "B"};
+  return forte_label(set_class_of(set)) + std::string(letters[static_cast<int>(tn_type(set))]);
+}
+
+PcSet tn_prime(PcSet set, Algorithm algorithm) {
+  const PcSet prime = set_class_of(set).prime(algorithm);
+  if (tn_type(set) != TnType::b) return prime;
+  int last = 0;
+  for (int pc : prime) last = pc;
+  return Transform{Operation::I, last}.apply(prime);
 }
 
 const SetClass* z_partner_of(const SetClass& set_class) {

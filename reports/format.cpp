@@ -67,6 +67,23 @@ std::string digit_vector(std::span<const int> entries) {
   return text + ">";
 }
 
+// Digit by digit: exact, and without a printf per number.
+std::string hundredths(int count) {
+  std::string text = std::to_string(count / 100);
+  text += '.';
+  text += static_cast<char>('0' + count / 10 % 10);
+  text += static_cast<char>('0' + count % 10);
+  return text;
+}
+
+std::string count_saturation(Saturation entry) {
+  return (entry.bound == Bound::max ? "max-" : "min+") + std::to_string(entry.distance);
+}
+
+std::string weight_saturation(Saturation entry) {
+  return (entry.bound == Bound::max ? "max-" : "min+") + hundredths(entry.distance);
+}
+
 std::string fixed3(double x) {
   return formatted("%.3f", x);
 }

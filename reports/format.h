@@ -8,6 +8,7 @@
 
 #include "pelantor/primeform.h"
 #include "pelantor/setclass.h"
+#include "pelantor/vectors.h"
 
 namespace pelantor::text {
 
@@ -31,6 +32,13 @@ inline constexpr int open_entry = 120;
 // "<001110>": each entry in hexadecimal, one digit for 0..15 (open_entry
 // as x).
 std::string digit_vector(std::span<const int> entries);
+// A count of hundredths (0 or more) with two decimals: 120 is "1.20".
+std::string hundredths(int count);
+// "min+1", "max-2": a saturation entry of interval-class counts.
+std::string count_saturation(Saturation entry);
+// "min+1.20", "max-3.17": a saturation entry of chain weights, its
+// distance in hundredths.
+std::string weight_saturation(Saturation entry);
 // printf's "%.3f" and "%.2f".
 std::string fixed3(double x);
 std::string fixed2(double x);

@@ -30,29 +30,20 @@ void append_vector(std::string& text, const std::array<T, 6>& entries, const cha
   text += '>';
 }
 
-// A count of hundredths (0 or more) with two decimals, 120 as "1.20", digit
-// by digit: exact, and without a printf per number.
-void append_hundredths(std::string& text, int hundredths) {
-  text += std::to_string(hundredths / 100);
-  text += '.';
-  text += static_cast<char>('0' + hundredths / 10 % 10);
-  text += static_cast<char>('0' + hundredths % 10);
+void append_hundredths(std::string& text, int count) {
+  text += hundredths(count);
 }
 
 void append_proportion(std::string& text, double proportion) {
   text += fixed3(proportion);
 }
 
-// "min+1", "max-2": a saturation entry of interval-class counts.
 void append_count_saturation(std::string& text, Saturation entry) {
-  text += entry.bound == Bound::max ? "max-" : "min+";
-  text += std::to_string(entry.distance);
+  text += count_saturation(entry);
 }
 
-// "min+1.20", "max-3.17": a saturation entry of chain weights.
 void append_weight_saturation(std::string& text, Saturation entry) {
-  text += entry.bound == Bound::max ? "max-" : "min+";
-  append_hundredths(text, entry.distance);
+  text += weight_saturation(entry);
 }
 
 // "{740} =  T7I of [037]": the set in the order of its prime form, the

@@ -21,10 +21,14 @@ done
 "$cmake" --build "$scratch/build" >"$scratch/build.log" 2>&1 || { cat "$scratch/build.log"; exit 1; }
 
 status=0
-expected='{740} = T7I of [037]  3-11  <001110>
-{0146} = T0 of [0146]  4-z15  <111111>
-{32087} = T3I of [01378]  5-20  <211231>'
-actual=$("$scratch/build/setinfo" 047 "1 4 6 0" --forte 02378)
+# REL of 0146 and 0137: each holds one form of 11 subset classes of two or
+# more notes; they share the six dyad classes and the trichords 3-5 and 3-8,
+# so REL = 8 / sqrt(11 x 11) = 0.727.
+expected='{0146} = T0 of [0146]  4-z15  <111111>
+{0137} = T0 of [0137]  4-z29  <111111>
+{32087} = T3I of [01378]  5-20  <211231>
+REL({0146}, {0137}) = 0.727'
+actual=$("$scratch/build/setinfo" 0146 "1 3 7 0" --forte 02378)
 if [ "$actual" != "$expected" ]; then
   printf 'expected:\n%s\nactual:\n%s\n' "$expected" "$actual"
   status=1

@@ -26,15 +26,6 @@
 #include "reports/setreport.h"
 #include "reports/transformations.h"
 
-// Until the engine reads note names and Forte labels (parse_set of the
-// one-shot commands), sets are read as pitch-class characters alone.
-namespace pelantor {
-enum class Notation { pitch_classes, notes };
-inline PcSet parse_set(std::string_view t, Notation, Algorithm) {
-  return parse_pcset(t);
-}
-}  // namespace pelantor
-
 namespace {
 
 using emscripten::val;

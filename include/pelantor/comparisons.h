@@ -51,4 +51,18 @@ ListComparison compare_lists(Measure measure, std::span<const PcSet> rows,
 // The sets of one list against each other.
 ListComparison compare_lists(Measure measure, std::span<const PcSet> sets);
 
+// The figures of compare_lists without the values, equal to its own to the
+// last bit, for lists of any length.  Every measure gives one value for all
+// forms (Tn and TnI) of two classes, so each row class meets each column
+// class once; the time grows with the length of the lists and the number
+// of classes in them, not with the number of pairs.  Throws error unless
+// every set is comparable.
+struct ListStatistics {
+  std::vector<RowSummary> rows;  // one per row set
+  double average;                // of the row averages; 0 for no rows
+};
+ListStatistics list_statistics(Measure measure, std::span<const PcSet> rows,
+                               std::span<const PcSet> columns);
+ListStatistics list_statistics(Measure measure, std::span<const PcSet> sets);
+
 }  // namespace pelantor

@@ -40,6 +40,20 @@ std::string forte_label(const SetClass& set_class);
 // anything else, with the label in the message.
 const SetClass& find_class(std::string_view label);
 
+// The Tn classes: the forms of a class that are transpositions of its prime
+// form (A) and those that are transpositions of its inversion (B).  An
+// inversionally symmetric class is a single Tn class.  Rahn's and Forte's
+// prime forms agree on which forms are A.
+enum class TnType { symmetric, a, b };
+TnType tn_type(PcSet set);
+// The label of the set's Tn class: "3-11A", "3-11B", "4-z15A"; the plain
+// label for a symmetric class.
+std::string tn_label(PcSet set);
+// The form standing for the set's Tn class: the prime form under the
+// algorithm for A and symmetric classes; for B the prime form's inversion
+// that carries its last member to 0 (3-11B is [047]).
+PcSet tn_prime(PcSet set, Algorithm algorithm);
+
 // The Z-correspondent, or nullptr when the class has none.
 const SetClass* z_partner_of(const SetClass& set_class);
 // The class of the sets' images under M (and MI).

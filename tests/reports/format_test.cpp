@@ -31,6 +31,10 @@ TEST(Format, SetsVectorsAndNumbersAsTheProgramSpellsThem) {
   EXPECT_EQ(text::digit_vector(vector), "<001cx10>");
   EXPECT_EQ(text::fixed3(2.0 / 3), "0.667");
   EXPECT_EQ(text::fixed2(1.005), "1.00");  // printf's rounding of the double
+  EXPECT_EQ(text::hundredths(120), "1.20");
+  EXPECT_EQ(text::hundredths(5), "0.05");
+  EXPECT_EQ(text::count_saturation({Bound::min, 0}), "min+0");
+  EXPECT_EQ(text::weight_saturation({Bound::max, 317}), "max-3.17");
 }
 
 }  // namespace
