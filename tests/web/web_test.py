@@ -2,7 +2,8 @@
 """The web page in a real browser: headless Chromium driven by Selenium
 against the built site, served on 127.0.0.1 by a server this test starts and
 stops.  What the page shows is compared with what the program itself writes
-for the same request (its report file, driven by a script of keystrokes).
+for the same request: its one-shot commands, and its dialogue where no
+command gives the text.
 Screenshots of the three views are written to the folder given.
 
 usage: web_test.py SITE PROGRAM SCREENSHOTS [TEST...]
@@ -40,52 +41,48 @@ LOADING_LIMIT_MS = 5000
 HEATMAP_LIMIT_MS = 10000
 
 
-# The program, driven by keystrokes; its report file holds the result
-# blocks without prompts, byte for byte as the page should show them.
+# The program: its one-shot commands, and, for the operators, its dialogue
+# driven by keystrokes, whose report file holds the result blocks without
+# prompts.  Either writes the blocks byte for byte as the page should show
+# them.
 
-def program_report(keys):
-    """The report file of a session after its banner and the empty line
-    that ends it."""
-    with tempfile.TemporaryDirectory() as scratch:
-        subprocess.run([PROGRAM], input="y\nreport.txt\n" + keys, text=True, cwd=scratch,
-                       capture_output=True, check=True, timeout=60)
-        with open(os.path.join(scratch, "report.txt"), encoding="utf-8") as report:
-            text = report.read()
-    return text.split("*" * 60 + "\n\n", 1)[1]
-
-
-def forte_keys(forte):
-    return "#\n2\n" if forte else ""
+def program(*arguments):
+    return subprocess.run([PROGRAM, *arguments], capture_output=True, text=True, check=True,
+                          timeout=60).stdout
 
 
 def program_set_report(digits, forte=False):
-    """Entry 1's report on a set."""
-    return program_report(forte_keys(forte) + f"1\n{digits}\n\n")
+    """The set's report, as `pelantor info` writes it."""
+    return program("info", *(["--forte"] if forte else []), digits)
 
 
 def program_operators(a, b):
-    """Entry 5's block for a pair, the defaults kept."""
-    return program_report(f"5\n{a}\n{b}\nn\nx\n")
+    """Entry 5's block for a pair, the defaults kept, from the report file
+    after its banner and the empty line that ends it."""
+    with tempfile.TemporaryDirectory() as scratch:
+        subprocess.run([PROGRAM], input=f"y\nreport.txt\n5\n{a}\n{b}\nn\nx\n", text=True,
+                       cwd=scratch, capture_output=True, check=True, timeout=60)
+        with open(os.path.join(scratch, "report.txt"), encoding="utf-8") as report:
+            return report.read().split("*" * 60 + "\n\n", 1)[1]
 
 
 def program_measures(a, b):
-    """Each measure's (a with b, b with a) from entry 6's matrix of the two."""
-    keys = "".join(f"6\n1\n2\n{a}\n{b}\n{number}\n" for number in range(1, 17))
+    """Each measure's (a with b, b with a) from the matrices of the pair."""
     values = {}
-    for block in program_report(keys).split(" comparison matrix\n")[1:]:
+    for block in program("compare", "--measure", "all", a, b).split(" comparison matrix\n")[1:]:
         rows = [line.split()[2:] for line in block.splitlines()[1:3]]
         values[len(values) + 1] = (rows[0][1], rows[1][0])
     return values
 
 
-def program_list_figures(sets, measure_number):
-    """Entry 6's statistics of a list: each row's (average, smallest,
-    largest) and the average of the rows."""
-    with tempfile.TemporaryDirectory() as scratch:
-        path = os.path.join(scratch, "list.txt")
-        with open(path, "w", encoding="utf-8") as listing:
-            listing.writelines(f"{sum(1 << int(d, 16) for d in digits)}\n" for digits in sets)
-        text = program_report(f"6\n6\n{path}\n{measure_number}\n")
+def program_list_figures(sets, measure):
+    """The statistics of a list: each row's (average, smallest, largest)
+    and the average of the rows."""
+    with tempfile.NamedTemporaryFile("w", suffix=".txt") as listing:
+        listing.writelines(f"{digits}\n" for digits in sets)
+        listing.flush()
+        text = program("compare", "--measure", measure, "--list", listing.name, "--stats",
+                       "--pitch-classes")
     rows = re.findall(r"Average \S+ value:  (\S+)\n     Smallest comparison value:  (\S+)"
                       r"     Largest comparison value:   (\S+)", text)
     return rows, re.findall(r"^Average \S+ value:  (\S+)$", text, re.M)[0]
@@ -398,7 +395,7 @@ class SetList(PageTest):
         counts = [[cell.text for cell in row.find_elements(By.CSS_SELECTOR, "th, td")]
                   for row in browser.find_elements(By.CSS_SELECTOR, "#list-counts tbody tr")]
         self.assertEqual(counts, TWENTY_COUNTS)
-        rows, average = program_list_figures(TWENTY, 8)
+        rows, average = program_list_figures(TWENTY, "ASIM")
         figures = [tuple(cell.text for cell in row.find_elements(By.CSS_SELECTOR, "td")[3:])
                    for row in browser.find_elements(By.CSS_SELECTOR, "#list-figures tbody tr")]
         self.assertEqual(figures, rows)
