@@ -27,12 +27,13 @@ struct HeatmapOptions {
   // draws faster without them.
   bool tooltips = true;
   // The cells of one colour as one <path>, each run of them along a row one
-  // rectangle of it: a few hundred elements instead of one per cell, which
-  // a browser draws many times faster (200 sets: some 70 paths against
-  // 40,000 rects).  The cells then carry no place and no tooltip: the group
-  // "cells" holds data-left, data-top and data-cell, where the cells begin
-  // and the side of one, and data-rows and data-cols, the places of the
-  // sets in the drawing order, so that a page finds the cell under a point.
+  // rectangle of it: an element per colour instead of one per cell, which a
+  // browser draws many times faster (200 sets under ASIM: some 70 paths
+  // against 40,000 rects).  The cells then carry no place and no tooltip:
+  // the group "cells" holds data-left, data-top and data-cell, where the
+  // cells begin and the side of one, and data-rows and data-cols, the places
+  // of the sets in the drawing order, so that a page finds the cell under a
+  // point.
   bool merged_cells = false;
 };
 
