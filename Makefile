@@ -1,5 +1,6 @@
 # One-word entries: make run, make test, make bench, make format,
-# make install, make package, make fuzz, make coverage, make valgrind.
+# make install, make package, make fuzz, make coverage, make valgrind,
+# make web, make test-web.
 JOBS ?= 2
 BUILD ?= build
 ASAN_BUILD ?= build-asan
@@ -144,3 +145,27 @@ bench-python: python
 clean: clean-python
 clean-python:
 	rm -rf $(PYTHON_BUILD) build-pip
+
+# The web page (docs/web.md): make web compiles the engine, the texts and
+# the pictures to WebAssembly with Emscripten and lays the static site out
+# in $(WEB_BUILD)/site; make test-web drives that page in headless Chromium
+# with Selenium (Debian's python3-selenium, hence $(PYTHON)) and compares it
+# with the program of $(BUILD).  Emscripten's JavaScript optimiser needs
+# Debian's node-acorn, from /usr/share/nodejs.
+WEB_BUILD ?= build-web
+
+.PHONY: web test-web clean-web
+
+web:
+	mkdir -p $(WEB_BUILD)
+	export NODE_PATH=/usr/share/nodejs$${NODE_PATH:+:$$NODE_PATH} && \
+	  EM_CACHE="$$(sh web/emcache.sh $(WEB_BUILD))" && export EM_CACHE && \
+	  emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release && \
+	  cmake --build $(WEB_BUILD) -j $(JOBS)
+
+test-web: web build
+	$(PYTHON) tests/web/web_test.py $(WEB_BUILD)/site $(BUILD)/pelantor $(WEB_BUILD)/screenshots
+
+clean: clean-web
+clean-web:
+	rm -rf $(WEB_BUILD)

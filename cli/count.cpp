@@ -92,8 +92,9 @@ void run(const Options& options, const Settings& given) {
   if (settings.format == Format::text) {
     const int width = static_cast<int>(std::to_string(total).size());
     for (const Tally& tally : result) write(line_of(tally, share(tally), width));
+    const char* kind = options.tn ? " Tn class" : " set class";
     write(std::to_string(total) + (total == 1 ? " set, " : " sets, ") +
-          std::to_string(result.size()) + (options.tn ? " Tn classes\n" : " set classes\n"));
+          std::to_string(result.size()) + kind + (result.size() == 1 ? "\n" : "es\n"));
     return;
   }
   using Fields = std::span<const std::string_view>;

@@ -102,9 +102,19 @@ constexpr Accidental accidentals[] = {
     {"#", 1},
     {"b", -1},
     {"x", 2},
+    {"-", -1},             // music21 writes its flats so
     {"\xe2\x99\xaf", 1},   // U+266F MUSIC SHARP SIGN
     {"\xe2\x99\xad", -1},  // U+266D MUSIC FLAT SIGN
 };
+
+// A whole decimal number within least..most, or nothing.
+std::optional<int> number_in(std::string_view word, int least, int most) {
+  int value = 0;
+  const auto [end, status] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (status != std::errc() || end != word.data() + word.size()) return std::nullopt;
+  if (value < least || value > most) return std::nullopt;
+  return value;
+}
 
 // The pitch class of one note name, or nothing.
 std::optional<int> note_of(std::string_view word) {
@@ -113,6 +123,11 @@ std::optional<int> note_of(std::string_view word) {
   int pc = natural_of_letter[letter - 'a'];
   word.remove_prefix(1);
   while (!word.empty()) {
+    // An octave number may follow ("C4", "Bb3"); it names no other class.
+    if (word.front() >= '0' && word.front() <= '9') {
+      if (!number_in(word, 0, 99)) return std::nullopt;
+      break;
+    }
     const Accidental* found = nullptr;
     for (const Accidental& a : accidentals) {
       if (word.starts_with(a.spelling)) found = &a;
@@ -122,15 +137,6 @@ std::optional<int> note_of(std::string_view word) {
     word.remove_prefix(found->spelling.size());
   }
   return (pc % 12 + 12) % 12;
-}
-
-// A whole decimal number within least..most, or nothing.
-std::optional<int> number_in(std::string_view word, int least, int most) {
-  int value = 0;
-  const auto [end, status] = std::from_chars(word.data(), word.data() + word.size(), value);
-  if (status != std::errc() || end != word.data() + word.size()) return std::nullopt;
-  if (value < least || value > most) return std::nullopt;
-  return value;
 }
 
 std::string_view trimmed(std::string_view text) {

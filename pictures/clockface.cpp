@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 #include <string_view>
+#include <vector>
 
 #include "pelantor/error.h"
 #include "pelantor/notation.h"
@@ -36,18 +37,6 @@ constexpr std::array<std::string_view, 12> sharp_names = {"C",  "C#", "D",  "D#"
                                                           "F#", "G",  "G#", "A",  "A#", "B"};
 constexpr std::array<std::string_view, 12> flat_names = {"C",  "Db", "D",  "Eb", "E",  "F",
                                                          "Gb", "G",  "Ab", "A",  "Bb", "B"};
-
-std::string label(int pc, PitchNames names) {
-  switch (names) {
-    case PitchNames::sharps:
-      return std::string(sharp_names[static_cast<std::size_t>(pc)]);
-    case PitchNames::flats:
-      return std::string(flat_names[static_cast<std::size_t>(pc)]);
-    case PitchNames::numbers:
-      break;
-  }
-  return std::to_string(pc);
-}
 
 struct Point {
   double x, y;
@@ -87,7 +76,7 @@ std::string list(const std::vector<std::string>& items, std::string_view none) {
 
 std::string description(PcSet set, PitchNames names) {
   std::vector<std::string> members, axes;
-  for (const int pc : set) members.push_back(label(pc, names));
+  for (const int pc : set) members.push_back(pitch_label(pc, names));
   for (const Transform t : symmetries(set)) axes.push_back(to_string(t));
   return svg::concat(
       "Twelve positions round a circle, pitch class 0 at the top and rising clockwise. "
@@ -159,11 +148,24 @@ void draw_position(std::string& out, int pc, bool member, PitchNames names) {
   svg::text(out, at.x, at.y,
             member ? " dy=\"0.35em\" font-size=\"15\" font-weight=\"bold\" text-anchor=\"middle\""
                    : " dy=\"0.35em\" font-size=\"15\" text-anchor=\"middle\"",
-            label(pc, names));
+            pitch_label(pc, names));
   out += "</g>\n";
 }
 
 }  // namespace
+
+std::string pitch_label(int pc, PitchNames names) {
+  if (pc < 0 || pc > 11) throw error("not a pitch class: numbers run from 0 to 11");
+  switch (names) {
+    case PitchNames::sharps:
+      return std::string(sharp_names[static_cast<std::size_t>(pc)]);
+    case PitchNames::flats:
+      return std::string(flat_names[static_cast<std::size_t>(pc)]);
+    case PitchNames::numbers:
+      break;
+  }
+  return std::to_string(pc);
+}
 
 std::string clock_face(PcSet set, Algorithm algorithm, const ClockOptions& options) {
   if (options.size < 1) throw error("a picture's size is a number of pixels, 1 or more");

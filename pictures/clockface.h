@@ -17,6 +17,10 @@ namespace pelantor::pictures {
 // has them.
 enum class PitchNames { numbers, sharps, flats };
 
+// The label of pitch class pc in the names given: "4", "E", "C#", "Db".
+// Throws error unless pc is 0 to 11.
+std::string pitch_label(int pc, PitchNames names);
+
 struct ClockOptions {
   PitchNames names = PitchNames::numbers;
   // The width in pixels at which the picture opens; the height follows in

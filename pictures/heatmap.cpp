@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <numeric>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "pelantor/error.h"
@@ -61,7 +62,7 @@ struct Scale {
 Scale scale_of(const MeasureInfo& measure, std::span<const double> values) {
   double top = measure.most;
   if (!std::isfinite(top) || measure.kind == Kind::count) {
-    top = std::max(measure.least + 1, *std::ranges::max_element(values));
+    top = std::max(measure.least + 1, *std::max_element(values.begin(), values.end()));
   }
   if (measure.kind == Kind::dissimilarity) return {top, measure.least};
   return {measure.least, top};
@@ -130,6 +131,10 @@ std::string count_of_sets(std::size_t n) {
   return std::to_string(n) + (n == 1 ? " set" : " sets");
 }
 
+bool same_sets(std::span<const PcSet> rows, std::span<const PcSet> columns) {
+  return std::equal(rows.begin(), rows.end(), columns.begin(), columns.end());
+}
+
 void check(std::span<const PcSet> rows, std::span<const PcSet> columns,
            std::span<const double> values, const HeatmapOptions& options) {
   if (rows.empty() || columns.empty()) {
@@ -141,10 +146,10 @@ void check(std::span<const PcSet> rows, std::span<const PcSet> columns,
                             std::to_string(rows.size() * columns.size()), " values, not ",
                             std::to_string(values.size())));
   }
-  if (!std::ranges::all_of(values, [](double v) { return std::isfinite(v); })) {
+  if (!std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); })) {
     throw error("a heatmap needs finite values");
   }
-  if (options.cluster && !std::ranges::equal(rows, columns)) {
+  if (options.cluster && !same_sets(rows, columns)) {
     throw error("clustering orders one list of sets against itself: rows and columns differ");
   }
 }
@@ -206,7 +211,7 @@ Plan plan_of(Measure measure, std::span<const PcSet> rows, std::span<const PcSet
   for (const double v : values) plan.value_texts.push_back(svg::fixed3(v));
   plan.title = svg::concat(
       m.name, ": ", count_of_sets(rows.size()),
-      options.cluster || std::ranges::equal(rows, columns)
+      options.cluster || same_sets(rows, columns)
           ? " against each other"
           : svg::concat(" (rows) against ", count_of_sets(columns.size()), " (columns)"));
   lay_out(plan, options.show_values);
@@ -301,6 +306,54 @@ void draw_cells(std::string& out, const Plan& plan, bool tooltips) {
                   svg::escaped(plan.column_labels[j]), ": ", plan.value_text(i, j),
                   "</title></rect>\n");
     }
+  }
+  out += "</g>\n";
+}
+
+std::string places(const std::vector<int>& order) {
+  std::string text;
+  for (const int place : order) {
+    if (!text.empty()) text += ' ';
+    text += std::to_string(place);
+  }
+  return text;
+}
+
+// The cells of each colour as one path, in the order the colours are first
+// met; each run of one colour along a row is one rectangle.
+void draw_merged_cells(std::string& out, const Plan& plan) {
+  std::vector<std::string> fills, outlines;
+  std::unordered_map<std::string, std::size_t> path_of;
+  const std::string side = svg::number(plan.cell);
+  const std::size_t columns = plan.column_order.size();
+  for (std::size_t r = 0; r < plan.row_order.size(); ++r) {
+    const auto i = static_cast<std::size_t>(plan.row_order[r]);
+    const std::string y = svg::number(plan.top + plan.cell * static_cast<double>(r));
+    std::vector<std::string> row;
+    for (const int j : plan.column_order) {
+      row.push_back(colours::at(plan.scale.place(plan.value(i, static_cast<std::size_t>(j)))));
+    }
+    for (std::size_t c = 0, end = 0; c < columns; c = end) {
+      end = c + 1;
+      while (end < columns && row[end] == row[c]) ++end;
+      const auto [found, added] = path_of.try_emplace(row[c], fills.size());
+      if (added) {
+        fills.push_back(row[c]);
+        outlines.emplace_back();
+      }
+      const std::string width = svg::number(plan.cell * static_cast<double>(end - c));
+      svg::append(outlines[found->second], "M",
+                  svg::number(plan.left + plan.cell * static_cast<double>(c)), " ", y, "h", width,
+                  "v", side, "h-", width, "z");
+    }
+  }
+  open_group(out, "cells",
+             svg::concat(" shape-rendering=\"crispEdges\" data-left=\"", svg::number(plan.left),
+                         "\" data-top=\"", svg::number(plan.top), "\" data-cell=\"", side,
+                         "\" data-rows=\"", places(plan.row_order), "\" data-cols=\"",
+                         places(plan.column_order), "\""));
+  for (std::size_t k = 0; k < fills.size(); ++k) {
+    svg::append(out, "<path fill=\"", fills[k], "\" d=\"", outlines[k], "\"/>\n");
   }
   out += "</g>\n";
 }
@@ -405,7 +458,11 @@ std::string heatmap(Measure measure, std::span<const PcSet> rows, std::span<cons
   svg::open_document(out, plan.width, plan.height, plan.width, {"heatmap", title, desc});
   draw_headings(out, plan);
   draw_labels(out, plan);
-  draw_cells(out, plan, options.tooltips);
+  if (options.merged_cells) {
+    draw_merged_cells(out, plan);
+  } else {
+    draw_cells(out, plan, options.tooltips);
+  }
   draw_values(out, plan);
   draw_dendrogram(out, plan);
   draw_legend(out, plan);

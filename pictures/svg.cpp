@@ -1,6 +1,7 @@
 #include "pictures/svg.h"
 
 #include <charconv>
+#include <cstdio>
 #include <iterator>
 #include <limits>
 
@@ -14,10 +15,18 @@ namespace {
 // and up to three decimals.
 std::string fixed(double x, int decimals) {
   char digits[std::numeric_limits<double>::max_exponent10 + 8];
+#if defined(__cpp_lib_to_chars)
   char* end =
       std::to_chars(std::begin(digits), std::end(digits), x, std::chars_format::fixed, decimals)
           .ptr;
   return std::string(std::begin(digits), end);
+#else
+  // The C++ library of the WebAssembly build has no floating-point
+  // to_chars; its C library knows no locale but "C", so printf writes the
+  // same digits there.
+  const int length = std::snprintf(digits, sizeof digits, "%.*f", decimals, x);
+  return std::string(digits, static_cast<std::size_t>(length));
+#endif
 }
 
 }  // namespace

@@ -19,55 +19,19 @@ using namespace pybind11::literals;
 
 // ---- Note names and MIDI numbers
 
-// The pitch class of a note name: a letter A-G in either case, then any
-// number of sharps (# or U+266F) and flats (b, U+266D, or music21's -), then
-// an octave number, which is ignored: "C", "f#", "Bb3", "E-4".
-int note_pitch_class(std::string_view name) {
-  static constexpr std::string_view letters = "CDEFGAB";
-  static constexpr int naturals[] = {0, 2, 4, 5, 7, 9, 11};
-  static constexpr std::string_view sharps[] = {"#", "\u266f"};
-  static constexpr std::string_view flats[] = {"b", "\u266d", "-"};
-  const auto refuse = [name] {
-    return py::value_error("'" + std::string(name) + "' is not a note name");
-  };
-  if (name.empty()) throw refuse();
-  const std::size_t letter = letters.find(static_cast<char>(std::toupper(name.front())));
-  if (letter == std::string_view::npos) throw refuse();
-  int pc = naturals[letter];
-  std::string_view rest = name.substr(1);
-  for (bool more = true; more;) {
-    more = false;
-    for (std::string_view sign : sharps) {
-      if (rest.starts_with(sign)) pc += 1, rest.remove_prefix(sign.size()), more = true;
-    }
-    for (std::string_view sign : flats) {
-      if (rest.starts_with(sign)) pc -= 1, rest.remove_prefix(sign.size()), more = true;
-    }
-  }
-  for (char c : rest) {
-    if (c < '0' || c > '9') throw refuse();
-  }
-  return (pc % 12 + 12) % 12;
-}
-
-// Note names separated by blanks or commas.
-PcSet notes_in_text(std::string_view text) {
-  PcSet set;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = std::min(text.find_first_of(" \t\n\r,", start), text.size());
-    if (end > start) set = set | PcSet{note_pitch_class(text.substr(start, end - start))};
-    start = end + 1;
-  }
-  return set;
-}
-
+// A text of note names, or an iterable of them, each read by the engine's
+// note-name syntax (octave numbers and music21's - for flat included).
 PcSet from_notes(py::handle notes) {
-  if (py::isinstance<py::str>(notes)) return notes_in_text(notes.cast<std::string_view>());
+  if (py::isinstance<py::str>(notes)) return pelantor::parse_notes(notes.cast<std::string_view>());
   PcSet set;
   for (py::handle note : notes) {
     if (!py::isinstance<py::str>(note)) throw py::type_error("a note name is a str");
-    set = set | PcSet{note_pitch_class(note.cast<std::string_view>())};
+    const std::string_view name = note.cast<std::string_view>();
+    // One name per item: a blank or comma would make it several.
+    if (name.find_first_of(" \t\n\r,") != std::string_view::npos || name.empty()) {
+      throw py::value_error("'" + std::string(name) + "' is not a note name");
+    }
+    set = set | pelantor::parse_notes(name);
   }
   return set;
 }

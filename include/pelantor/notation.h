@@ -35,8 +35,9 @@ struct MarkedSet {
 MarkedSet parse_marked_set(std::string_view text);
 
 // Note names: a letter A-G (or a-g), then any number of accidentals, each
-// # or the sharp sign U+266F (up one), b or the flat sign U+266D (down one),
-// or x (up two), the signs in UTF-8: "C E G", "C#,Eb", "Bbb", "Fx".  Names
+// # or the sharp sign U+266F (up one), b, - (music21's flat) or the flat sign
+// U+266D (down one), or x (up two), the signs in UTF-8, then an octave
+// number if any (ignored): "C E G", "C#,Eb", "Bbb", "Fx", "B-4".  Names
 // are separated by blanks or commas; a name repeated, or spelt another way
 // (C#, Db), counts once.  A text of separators alone is the empty set.
 // Throws error naming the first word that is no note name ("'H' is not a

@@ -18,6 +18,7 @@ using namespace pelantor;
 using namespace pelantor::pictures::testing;
 using pictures::clock_face;
 using pictures::ClockOptions;
+using pictures::pitch_label;
 using pictures::PitchNames;
 
 // The centre of the dot of pitch class pc, from its circle's line (the line
@@ -108,6 +109,8 @@ TEST(ClockFace, NumbersOrNoteNamesWithSharpsOrFlats) {
   EXPECT_EQ(label(flats, 3), "Eb");
   EXPECT_EQ(label(flats, 11), "B");
   EXPECT_NE(content(line_with(sharps, "<desc")).find("polygon: C."), std::string::npos);
+  EXPECT_EQ(pitch_label(6, PitchNames::flats), "Gb");
+  EXPECT_THROW(pitch_label(12, PitchNames::sharps), error);
 }
 
 TEST(ClockFace, SizeSetsThePixelsNotTheDrawing) {

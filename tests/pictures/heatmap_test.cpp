@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <iterator>
 #include <limits>
+#include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -143,6 +147,68 @@ TEST(Heatmap, ClusteringPutsAlikeSetsSideBySide) {
   EXPECT_DOUBLE_EQ(number(cell(svg, 3, 0), "y"), number(cell(svg, 0, 0), "y") + step);
   EXPECT_DOUBLE_EQ(number(cell(svg, 0, 3), "x"), number(cell(svg, 0, 0), "x") + step);
   EXPECT_EQ(heatmap(Measure::rel, sets).find("id=\"dendrogram\""), std::string::npos);
+}
+
+// The fill of every cell drawn by merged paths, by the cell's place in the
+// drawing order: each path's "Mx yhwvsh-wz" rectangles cut into cells.
+std::map<std::pair<int, int>, std::string> merged_fills(const std::string& svg) {
+  const std::string group = line_with(svg, "<g id=\"cells\"");
+  const double left = number(group, "data-left"), top = number(group, "data-top");
+  const double side = number(group, "data-cell");
+  std::map<std::pair<int, int>, std::string> fills;
+  for (const std::string& path : lines_with(svg, "<path fill=")) {
+    std::istringstream outline(attribute(path, "d"));
+    char m, h, v, h_back, z;
+    double x, y, width, height, back;
+    while (outline >> m >> x >> y >> h >> width >> v >> height >> h_back >> back >> z) {
+      EXPECT_EQ(std::string({m, h, v, h_back, z}), "Mhvhz");
+      EXPECT_EQ(height, side);
+      EXPECT_EQ(back, -width);
+      const int row = static_cast<int>(std::lround((y - top) / side));
+      const int first = static_cast<int>(std::lround((x - left) / side));
+      for (int c = first; c < first + static_cast<int>(std::lround(width / side)); ++c) {
+        EXPECT_TRUE(fills.emplace(std::pair{row, c}, attribute(path, "fill")).second)
+            << "cell drawn twice: " << row << ", " << c;
+      }
+    }
+  }
+  return fills;
+}
+
+std::vector<std::string> words(const std::string& text) {
+  std::istringstream in(text);
+  return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+TEST(Heatmap, MergedCellsDrawEveryCellInItsColourOnce) {
+  std::vector<PcSet> sets;
+  for (unsigned bits = 5; sets.size() < 30; bits += 37) {
+    if (comparable(PcSet::from_bits(bits))) sets.push_back(PcSet::from_bits(bits));
+  }
+  HeatmapOptions options{.cluster = true, .show_values = false};
+  const std::string rects = heatmap(Measure::asim, sets, options);
+  options.merged_cells = true;
+  const std::string merged = heatmap(Measure::asim, sets, options);
+  EXPECT_TRUE(lines_with(merged, "data-row=").empty());
+  EXPECT_LT(lines_with(merged, "<path fill=").size(), 900u);
+  const std::string group = line_with(merged, "<g id=\"cells\"");
+  const std::vector<std::string> rows = words(attribute(group, "data-rows"));
+  EXPECT_EQ(rows, words(attribute(group, "data-cols")));
+  const std::map<std::pair<int, int>, std::string> fills = merged_fills(merged);
+  ASSERT_EQ(fills.size(), 900u);
+  // Each cell in the colour of the rect of the same pair in the plain
+  // drawing, whose order is the same.
+  for (const auto& [place, fill] : fills) {
+    const std::string row = rows.at(static_cast<std::size_t>(place.first));
+    const std::string column = rows.at(static_cast<std::size_t>(place.second));
+    EXPECT_EQ(
+        attribute(line_with(rects, "data-row=\"" + row + "\" data-col=\"" + column + "\""), "fill"),
+        fill)
+        << row << ", " << column;
+  }
+  // The labels, legend and dendrogram are those of the plain drawing.
+  EXPECT_EQ(lines_with(merged, "<text").size(), lines_with(rects, "<text").size());
+  EXPECT_EQ(lines_with(merged, "id=\"merge-").size(), 29u);
 }
 
 TEST(Heatmap, RefusesWhatItCannotDraw) {
