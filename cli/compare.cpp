@@ -241,10 +241,7 @@ void compare_list_files(const Options& options, const Settings& settings) {
 }
 
 std::vector<PcSet> typed_sets(const Options& options, const Settings& settings) {
-  std::vector<PcSet> sets;
-  for_each_set(settings, options.sets, comparable_or_fault,
-               [&sets](PcSet set) { sets.push_back(set); });
-  return sets;
+  return read_sets(settings, options.sets, comparable_or_fault);
 }
 
 void compare_with_classes(const Options& options, const Settings& settings) {
@@ -279,9 +276,9 @@ void compare_typed(const Options& options, const Settings& settings) {
 // against itself or the second: one measure, one picture.
 void draw_heatmap(const Options& options, const Settings& settings) {
   const Measure measure = find_measure(options.measure).measure;
-  const std::vector<std::vector<PcSet>> lists = options.lists.empty()
-                                                    ? std::vector{1, matrix_sets(options, settings)}
-                                                    : read_lists(options, settings);
+  using Lists = std::vector<std::vector<PcSet>>;
+  const Lists lists =
+      options.lists.empty() ? Lists{matrix_sets(options, settings)} : read_lists(options, settings);
   const std::span<const PcSet> rows = lists.front();
   const std::span<const PcSet> columns = lists.back();
   for (const std::size_t side : {rows.size(), columns.size()}) {
