@@ -27,16 +27,6 @@ void funnel(const char* text) {
   toscreen(text, length);
 }
 
-void funnelf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-void funnelf(const char* format, ...) {
-  char text[64];
-  va_list args;
-  va_start(args, format);
-  std::vsnprintf(text, sizeof text, format, args);
-  va_end(args);
-  funnel(text);
-}
-
 // Text for the report file alone.
 void tofile(const char* text) {
   std::fputs(text, outfp);
@@ -81,21 +71,6 @@ void screen(const char* format, ...) {
 
 void mwrite(const char* text) {
   funnel(text);
-}
-void writehex(int n) {
-  funnelf("%x", static_cast<unsigned>(n));
-}
-void writenum(int n) {
-  funnelf("%1i", n);
-}
-void writenum64(long long n) {
-  funnelf("%1lli", n);
-}
-void writereal(double x) {
-  funnelf("%.3f", x);
-}
-void writereal2(double x) {
-  funnelf("%.2f", x);
 }
 
 void spaces(int n) {

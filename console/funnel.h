@@ -6,15 +6,10 @@
 // printf-style text to the screen only.
 void screen(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// The plain writers of results; sets, vectors and labels have theirs in
-// console/setwriters.h.
+// A result's text (built by reports/), to the screen and the report file.
 void mwrite(const char* text);
-void writehex(int n);          // "%x"
-void writenum(int n);          // "%1i"
-void writenum64(long long n);  // "%1lli", for counts beyond 32 bits
-void writereal(double x);      // "%.3f"
-void writereal2(double x);     // "%.2f"
-void spaces(int n);            // n blanks; nothing for n <= 0
+// n blanks, the same way; nothing for n <= 0.
+void spaces(int n);
 
 // The title banner, screen only.
 void printtitle();

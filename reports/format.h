@@ -31,8 +31,7 @@ inline constexpr int open_entry = 120;
 // "<001110>": each entry in hexadecimal, one digit for 0..15 (open_entry
 // as x).
 std::string digit_vector(std::span<const int> entries);
-// printf's "%.3f" and "%.2f".
+// printf's "%.3f".
 std::string fixed3(double x);
-std::string fixed2(double x);
 
 }  // namespace pelantor::text
