@@ -1,3 +1,5 @@
+// The instruction screens: the shape of each of the eight, and the topic
+// menu's answers.
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -99,26 +101,6 @@ TEST_P(HelpScreen, KeepsItsShape) {
 
 INSTANTIATE_TEST_SUITE_P(AllTopics, HelpScreen, testing::Range(1, 9));
 
-TEST(HelpText, NamesTheProgram) {
-  for (int topic : {6, 7, 8}) {
-    EXPECT_NE(topicscreen(topic).find("Pelantor"), std::string::npos) << "topic " << topic;
-  }
-}
-
-TEST(HelpText, PrimeFormScreenEndsWithTheExample) {
-  const std::vector<std::string> lines = splitlines(topicscreen(8));
-  ASSERT_EQ(lines.size(), 23u);
-  const std::vector<std::string> example = {
-      "     Example: The pc set {g, g#, c, c#, eb} would be arranged into the",
-      "              prime form [01568] using Rahn's 'least packed to the right'",
-      "              algorithm, but the same pcs would yield the prime form",
-      "              [01378] using Forte's algorithm.",
-      "              Both arrangements carry the same \"Forte label\" (5-20).",
-  };
-  EXPECT_EQ(lines[6], "");
-  EXPECT_EQ(std::vector<std::string>(lines.begin() + 7, lines.begin() + 12), example);
-}
-
 TEST(Instruct, OutOfRangeTopicIsAskedAgainWithoutTheMenu) {
   const std::string printed = runinstruct("9\nx\n6\n\n");
   const std::string expected =
@@ -128,25 +110,10 @@ TEST(Instruct, OutOfRangeTopicIsAskedAgainWithoutTheMenu) {
   EXPECT_NE(printed.find("PELANTOR - Entering Sets\n"), std::string::npos);
 }
 
-TEST(Instruct, NestedHelpShowsBothScreensAndTheMenuBetween) {
-  const std::string printed = runinstruct("?\n7\n\n6\n\n");
-  const std::string funnel = topicscreen(7);
-  const std::string entry = topicscreen(6);
-  const std::string expected = topicmenu + topicmenu + "\n\n" + funnel + enterprompt + "\n\n" +
-                               topicmenu + "\n\n" + entry + enterprompt + "\n\n";
-  EXPECT_EQ(printed, expected);
-}
-
 TEST(Instruct, AnyLineCountsAsEnter) {
   std::string rest;
   runinstruct("1\nsome words\nnext\n", &rest);
   EXPECT_EQ(rest, "next\n");
-}
-
-TEST(Instruct, BlankAndEmptyLinesAtTheMenuAreSilent) {
-  const std::string printed = runinstruct("\n   \n  3 and more\n\n");
-  const std::string head = topicmenu + "\n\nPELANTOR - Subset Feature\n";
-  EXPECT_EQ(printed.substr(0, head.size()), head);
 }
 
 }  // namespace
