@@ -34,14 +34,6 @@ std::vector<PcSet> sample_sets() {
   return sets;
 }
 
-// Names in any case and blanks, or numbers.
-TEST(FindMeasure, TakesNamesAndNumbers) {
-  EXPECT_EQ(find_measure(" adjusted%SAT %sim ").measure, Measure::adjusted_percent_sat_percent_sim);
-  EXPECT_EQ(find_measure("16").measure, Measure::angle);
-  EXPECT_THROW(find_measure("17"), error);
-  EXPECT_THROW(find_measure("SIM"), error);
-}
-
 // The values the program shows, with three decimals, for pairs of sets:
 // first set, second set, then one value per measure in menu order.
 struct Example {
