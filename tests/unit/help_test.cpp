@@ -1,62 +1,19 @@
-// The instruction screens: the shape of each of the eight (the transcripts
-// show three of them whole).
+// The eight instruction screens (the transcripts show three whole): each a
+// heading and a body that fits a classic terminal of 80 columns, 23 lines.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
-#include <vector>
 
-#include "console/charsource.h"
-#include "features/prompts.h"
+#include "help/instructions.h"
 #include "tests/unit/consoletest.h"
 
 namespace {
 
-const std::string topicmenu =
-    "\nType  '1' to learn about single set information\n"
-    "      '2' to learn about combining sets\n"
-    "      '3' to learn about geting subsets\n"
-    "      '4' to learn about creating sets from interval-class vectors\n"
-    "      '5' to learn about checking transformational possibilities\n"
-    "      '6' to learn about inputing pitch-class sets\n"
-    "      '7' to learn about the the output funnel\n"
-    "      '8' to learn about changing the prime form algorithm\n\nCommand:   ";
-const std::string enterprompt = "\nHit 'ENTER' to continue  ";
-
-// Types '?' at a question, then the given keystrokes, and returns what the
-// instructions printed.
-std::string runinstruct(const std::string& keys) {
-  console typed("?\n" + keys);
-  session s;
-  EXPECT_EQ(readanswer(s, number(0, 7)), -1);
-  return typed.shown();
-}
-
-// The screen of one topic, as printed between the topic menu and the ENTER
-// prompt.
-std::string topicscreen(int topic) {
-  const std::string printed = runinstruct(std::to_string(topic) + "\n\n");
-  const std::string head = topicmenu + "\n\n";
-  const std::string tail = enterprompt + "\n\n";
-  EXPECT_EQ(printed.substr(0, head.size()), head) << "topic " << topic;
-  EXPECT_GE(printed.size(), head.size() + tail.size()) << "topic " << topic;
-  EXPECT_EQ(printed.substr(printed.size() - tail.size()), tail) << "topic " << topic;
-  return printed.substr(head.size(), printed.size() - head.size() - tail.size());
-}
-
-std::vector<std::string> splitlines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string::size_type start = 0;
-  for (std::string::size_type end; (end = text.find('\n', start)) != std::string::npos;) {
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  EXPECT_EQ(start, text.size()) << "text after the last newline";
-  return lines;
-}
-
+// The heading of each screen and the lines up to its last with text.
 struct screenshape {
   const char* heading;
-  int textlines;  // heading and body, up to the last line with text
+  int textlines;
 };
 
 const screenshape shapes[] = {
@@ -72,25 +29,31 @@ const screenshape shapes[] = {
 
 class HelpScreen : public testing::TestWithParam<int> {};
 
+// Two empty lines, the 23 lines, the ENTER prompt; the body indented two
+// blanks, without tabs or trailing blanks, at most 77 characters wide.
 TEST_P(HelpScreen, KeepsItsShape) {
   const int topic = GetParam();
-  const screenshape& shape = shapes[topic - 1];
-  const std::vector<std::string> lines = splitlines(topicscreen(topic));
-  ASSERT_EQ(lines.size(), 23u) << "topic " << topic;
-  EXPECT_EQ(lines[0], shape.heading);
-
-  int lasttext = 0;
-  for (int i = 1; i < 23; ++i) {
-    const std::string& line = lines[i];
+  console c("any words\n");
+  showinstructions(topic);
+  const std::string shown = c.shown();
+  const std::string tail = "\nHit 'ENTER' to continue  \n\n";
+  ASSERT_TRUE(shown.starts_with("\n\n") && shown.ends_with(tail)) << topic;
+  std::istringstream screen(shown.substr(2, shown.size() - 2 - tail.size()));
+  std::string line;
+  std::getline(screen, line);
+  EXPECT_EQ(line, shapes[topic - 1].heading);
+  int count = 1, lasttext = 1;
+  while (std::getline(screen, line)) {
+    ++count;
     if (line.empty()) continue;
-    lasttext = i;
-    EXPECT_LE(line.size(), 77u) << "topic " << topic << " line " << i;
-    EXPECT_EQ(line.substr(0, 2), "  ") << "topic " << topic << " line " << i;
-    EXPECT_NE(line[2], '\t') << "topic " << topic << " line " << i;
-    EXPECT_NE(line.back(), ' ') << "topic " << topic << " line " << i;
-    EXPECT_EQ(line.find('\t'), std::string::npos) << "topic " << topic << " line " << i;
+    lasttext = count;
+    EXPECT_LE(line.size(), 77u) << "topic " << topic << " line " << count;
+    EXPECT_TRUE(line.starts_with("  ") && line.find('\t') == std::string::npos)
+        << "topic " << topic << " line " << count;
+    EXPECT_NE(line.back(), ' ') << "topic " << topic << " line " << count;
   }
-  EXPECT_EQ(lasttext + 1, shape.textlines) << "topic " << topic;
+  EXPECT_EQ(count, 23) << topic;
+  EXPECT_EQ(lasttext, shapes[topic - 1].textlines) << topic;
 }
 
 INSTANTIATE_TEST_SUITE_P(AllTopics, HelpScreen, testing::Range(1, 9));
