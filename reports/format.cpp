@@ -88,8 +88,4 @@ std::string fixed3(double x) {
   return formatted("%.3f", x);
 }
 
-std::string fixed2(double x) {
-  return formatted("%.2f", x);
-}
-
 }  // namespace pelantor::text

@@ -39,8 +39,7 @@ std::string count_saturation(Saturation entry);
 // "min+1.20", "max-3.17": a saturation entry of chain weights, its
 // distance in hundredths.
 std::string weight_saturation(Saturation entry);
-// printf's "%.3f" and "%.2f".
+// printf's "%.3f".
 std::string fixed3(double x);
-std::string fixed2(double x);
 
 }  // namespace pelantor::text

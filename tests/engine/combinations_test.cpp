@@ -7,10 +7,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <map>
-#include <random>
 #include <string>
 
-#include "pelantor/intervals.h"
 #include "pelantor/notation.h"
 
 namespace {
@@ -91,87 +89,6 @@ TEST(CombineSubsets, RefusesWhatCannotRun) {
   EXPECT_EQ(result_cardinalities(group, supersets_without_overlap), (CardinalityRange{6, 12}));
   EXPECT_EQ(result_cardinalities(group, supersets_with_overlap), (CardinalityRange{3, 12}));
   EXPECT_THROW(combine_subsets(group, of_cardinality, 6), error);
-}
-
-// The search placement by placement, as the combinations are described,
-// against which the engine's search by unions is checked.
-struct Search {
-  const SubsetGroup& group;
-  Combination combination;
-  int cardinality;
-  int total;
-  std::map<int, std::int64_t> counts;
-
-  void forms(PcSet piece, PcSet base, auto next) {
-    const bool invert = inversional_symmetries(piece) == 0 && inversional_symmetries(base) == 0;
-    for (int t = 0; t < 12; ++t) {
-      next(base | piece.transposed(t));
-      if (invert) next(base | piece.inverted().transposed(t));
-    }
-  }
-  void count(PcSet u) {
-    for (PcSet excluded : group.exclusions) {
-      if (embedding_count(u, excluded) > 0) return;
-    }
-    ++counts[set_class_of(u).index];
-  }
-  // The filler: each class of the missing size, or each pitch class.
-  void fill(PcSet base) {
-    const int missing =
-        cardinality - (combination == supersets_without_overlap ? total : base.size());
-    const auto full = [&](PcSet u) {
-      if (u.size() == cardinality) count(u);
-    };
-    for (int pc = 0; missing <= 1 && pc < 12; ++pc) full(base | PcSet{pc});
-    if (missing > 1) {
-      for (const SetClass& c : classes(missing)) forms(c.rahn_prime, base, full);
-    }
-  }
-  void place(std::size_t index, PcSet base) {
-    if (combination >= supersets_without_overlap && index == group.subsets.size()) {
-      return fill(base);
-    }
-    const PcSet piece = index < group.subsets.size() ? group.subsets[index] : PcSet();
-    forms(piece, base, [&](PcSet u) {
-      if (index + 1 < group.subsets.size() || combination >= supersets_without_overlap) {
-        place(index + 1, u);
-      } else if (combination == both || (combination == without_overlap && u.size() == total) ||
-                 (combination == with_overlap && u.size() < total) ||
-                 (combination == of_cardinality && u.size() == cardinality)) {
-        count(u);
-      }
-    });
-  }
-};
-
-TEST(CombineSubsets, CountsWhatVisitingEveryPlacementCounts) {
-  std::mt19937 random(13);
-  const auto some_set = [&] {
-    PcSet set;
-    while (set.size() <= int(random() % 4)) set = set | PcSet{int(random() % 12)};
-    return set;
-  };
-  for (int n = 0; n < 12; ++n) {
-    // Three subsets in the first four groups, but no filler after them:
-    // that would take long here.
-    SubsetGroup group{{some_set(), some_set()}, {}};
-    if (n < 4) group.subsets.push_back(some_set());
-    if (n % 3 == 0) group.exclusions.push_back(some_set());
-    int total = 0;
-    for (PcSet subset : group.subsets) total += subset.size();
-    for (int option = 1; option <= (n < 4 ? 4 : 6); ++option) {
-      const auto combination = static_cast<Combination>(option);
-      if (combination_refusal(group, combination) != CombinationRefusal::none) continue;
-      const CardinalityRange sizes = takes_cardinality(combination)
-                                         ? result_cardinalities(group, combination)
-                                         : CardinalityRange{0, 0};
-      for (int c = sizes.least; c <= sizes.most; ++c) {
-        Search search{group, combination, c, total, {}};
-        search.place(1, group.subsets[0]);
-        ASSERT_EQ(listing(group, combination, c), listing(search.counts)) << n << " " << option;
-      }
-    }
-  }
 }
 
 }  // namespace

@@ -1,23 +1,27 @@
-// The similarity measures: their table, the values of the program's examples,
-// properties of every measure, and the matrix.
+// The similarity measures: the values of the program's examples, the
+// definitions and properties of every measure; the comparisons built on
+// them, and set-list text.
 #include "pelantor/similarity.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "pelantor/comparisons.h"
 #include "pelantor/intervals.h"
 #include "pelantor/notation.h"
 #include "pelantor/setclass.h"
+#include "pelantor/setlist.h"
 
 namespace {
 
 using namespace pelantor;
 
-// Every comparable set of every fourth mask, and every class's prime: a
+// Every comparable set of every 37th mask, and every class's prime: a
 // spread of sets for the whole-range sweeps.
 std::vector<PcSet> sample_sets() {
   std::vector<PcSet> sets;
@@ -28,41 +32,6 @@ std::vector<PcSet> sample_sets() {
     if (comparable(sc.rahn_prime)) sets.push_back(sc.rahn_prime);
   }
   return sets;
-}
-
-TEST(MeasureTable, NamesAndMenuLabelsInMenuOrder) {
-  ASSERT_EQ(measures().size(), 16u);
-  std::string names;
-  for (const MeasureInfo& m : measures()) names += std::string(m.name) + ",";
-  EXPECT_EQ(names,
-            "SATSIM,TSATSIM,SAT%SIM,CSATSIM,%SAT%SIM,Adjusted %SAT%SIM,AvgSATSIMn,ASIM,IcVSIM,"
-            "ISIM2,ATMEMB,REL,EMB,COV,PCycSATSIM,ANGLE,");
-  EXPECT_EQ(info(Measure::satsim).menu_label, "SATSIM(2) (Interval Class Saturation Similarity)");
-  EXPECT_EQ(info(Measure::adjusted_percent_sat_percent_sim).menu_label, "Adusted %SAT%SIM  ");
-  EXPECT_EQ(info(Measure::angle).menu_label, "Scott & Isaacson's ANGLE ");
-  EXPECT_EQ(info(Measure::rel).kind, Kind::similarity);
-  EXPECT_EQ(info(Measure::isim2).kind, Kind::dissimilarity);
-  EXPECT_EQ(info(Measure::cov).kind, Kind::count);
-}
-
-TEST(FindMeasure, TakesNamesInAnyCaseAndNumbers) {
-  EXPECT_EQ(find_measure("ANGLE").measure, Measure::angle);
-  EXPECT_EQ(find_measure("icvsim").measure, Measure::icvsim);
-  EXPECT_EQ(find_measure(" adjusted%SAT %sim ").measure, Measure::adjusted_percent_sat_percent_sim);
-  EXPECT_EQ(find_measure("%sat%sim").measure, Measure::percent_sat_percent_sim);
-  EXPECT_EQ(find_measure("1").measure, Measure::satsim);
-  EXPECT_EQ(find_measure("16").measure, Measure::angle);
-}
-
-TEST(FindMeasure, RefusesOthersWithTheTextInTheMessage) {
-  for (const char* text : {"", "0", "17", "SIM", "01"}) {
-    try {
-      find_measure(text);
-      ADD_FAILURE() << text;
-    } catch (const error& e) {
-      EXPECT_NE(std::string(e.what()).find(std::string("'") + text + "'"), std::string::npos);
-    }
-  }
 }
 
 // The values the program shows, with three decimals, for pairs of sets:
@@ -130,27 +99,6 @@ TEST(Similarity, SubsetSaturationOfSmallSetsIsSatsim) {
   }
 }
 
-TEST(Similarity, RefusesSetsThatCannotBeCompared) {
-  EXPECT_THROW(similarity(Measure::asim, pcs("0"), pcs("014")), error);
-  EXPECT_THROW(similarity(Measure::asim, pcs("014"), pcs("0123456789a")), error);
-  EXPECT_THROW(SetProfile(PcSet{}), error);
-  EXPECT_THROW(info(static_cast<Measure>(17)), error);
-  const std::vector<PcSet> sets = {pcs("014"), pcs("0")};
-  EXPECT_THROW(matrix(Measure::asim, sets), error);
-}
-
-TEST(Matrix, RunsRowByRow) {
-  const std::vector<PcSet> rows = {pcs("014"), pcs("0247"), pcs("01")};
-  const std::vector<PcSet> columns = {pcs("01358"), pcs("0123456789")};
-  const std::vector<double> values = matrix(Measure::cov, rows, columns);
-  ASSERT_EQ(values.size(), 6u);
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    for (std::size_t j = 0; j < columns.size(); ++j) {
-      EXPECT_EQ(values[i * 2 + j], similarity(Measure::cov, rows[i], columns[j])) << i << j;
-    }
-  }
-}
-
 // Re-derivations from the interval-class vectors and the embedding counts.
 TEST(Similarity, AgreesWithTheDefinitions) {
   const std::vector<PcSet> sets = sample_sets();
@@ -208,20 +156,6 @@ TEST_P(EveryMeasure, GivesItsIdentityValueForOneClass) {
   }
 }
 
-// Only the classes count: any forms of the two sets give the same bits.
-TEST_P(EveryMeasure, DependsOnTheClassesAlone) {
-  const MeasureInfo& m = GetParam();
-  const std::vector<PcSet> sets = sample_sets();
-  for (std::size_t i = 0; i < sets.size(); i += 13) {
-    for (std::size_t j = 0; j < sets.size(); j += 17) {
-      const PcSet a = sets[i], b = sets[j];
-      ASSERT_EQ(similarity(m.measure, a, b),
-                similarity(m.measure, a.transposed(3), b.inverted().transposed(7)))
-          << m.name << " " << a.bits() << " " << b.bits();
-    }
-  }
-}
-
 TEST_P(EveryMeasure, SymmetricToTheLastBitWhereTheTableSaysSo) {
   const MeasureInfo& m = GetParam();
   const std::vector<PcSet> sets = sample_sets();
@@ -242,5 +176,71 @@ INSTANTIATE_TEST_SUITE_P(Measures, EveryMeasure, testing::ValuesIn(measures()),
                          [](const testing::TestParamInfo<MeasureInfo>& p) {
                            return "M" + std::to_string(p.param.number);
                          });
+
+std::string primes(const ValueGroup& group) {
+  std::string text;
+  for (const SetClass* sc : group.classes) text += "[" + to_string(sc->rahn_prime) + "]";
+  return text;
+}
+
+TEST(CompareToClasses, GroupsByValueSmallerFirst) {
+  const std::vector<ValueGroup> groups = compare_to_classes(Measure::asim, pcs("014"), 3, 3);
+  ASSERT_EQ(groups.size(), 4u);
+  EXPECT_EQ(groups[0].value, 0.0);
+  EXPECT_EQ(primes(groups[0]), "[014]");
+  EXPECT_NEAR(groups[1].value, 1.0 / 3.0, 1e-12);
+  EXPECT_EQ(primes(groups[1]), "[013][015][037]");
+  EXPECT_NEAR(groups[2].value, 2.0 / 3.0, 1e-12);
+  EXPECT_EQ(primes(groups[2]), "[012][024][025][016][026][036][048]");
+  EXPECT_EQ(groups[3].value, 1.0);
+  EXPECT_EQ(primes(groups[3]), "[027]");
+}
+
+// Every class once, and values that differ by rounding residue alone share
+// a group: %SAT%SIM of a dyad meets 2/3 along two roads.
+TEST(CompareToClasses, EveryClassOnceResidueJoined) {
+  for (const MeasureInfo& m : measures()) {
+    const std::vector<ValueGroup> groups = compare_to_classes(m.measure, pcs("01"), 2, 10);
+    std::size_t total = 0;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+      total += groups[g].classes.size();
+      if (g > 0) {
+        EXPECT_GT(groups[g].value - groups[g - 1].value, 1e-9) << m.name;
+      }
+    }
+    EXPECT_EQ(total, 220u) << m.name;
+  }
+}
+
+// The smallest and largest of a row leave out what only says that a set
+// meets its own class: 0 of a dissimilarity, 1 of a similarity.
+TEST(CompareLists, RowFiguresAndTheirAverage) {
+  const std::vector<PcSet> sets = {pcs("014"), pcs("015"), pcs("037")};
+  const ListComparison result = compare_lists(Measure::asim, sets);
+  ASSERT_EQ(result.rows.size(), 3u);
+  // Row 014: 0, 1/3, 1/3.
+  EXPECT_NEAR(result.rows[0].average, 2.0 / 9.0, 1e-12);
+  EXPECT_NEAR(result.rows[0].smallest, 1.0 / 3.0, 1e-12);
+  EXPECT_NEAR(result.rows[0].largest, 1.0 / 3.0, 1e-12);
+  double total = 0;
+  for (const RowSummary& row : result.rows) total += row.average;
+  EXPECT_EQ(result.average, total / 3);
+  // Row 014 under REL: 1 (itself) and 0.5.
+  const ListComparison rel = compare_lists(Measure::rel, std::span(sets).first(2));
+  EXPECT_EQ(rel.rows[0].largest, 0.5);
+}
+
+TEST(ReadSetList, OneValueALineUpToTheListsEnd) {
+  using Sets = std::vector<PcSet>;
+  EXPECT_EQ(read_set_list("19\r\n133\r\n").sets, (Sets{pcs("014"), pcs("027")}));
+  EXPECT_EQ(read_set_list("19\n133").sets, (Sets{pcs("014"), pcs("027")}));
+  EXPECT_EQ(read_set_list("19\n133\n\n145\n").sets, (Sets{pcs("014"), pcs("027")}));
+  const SetList list = read_set_list("19\n1\n4095\n4096\n99999999999\n145\n0\n7\n");
+  EXPECT_EQ(list.sets, (Sets{pcs("014"), pcs("047")}));
+  EXPECT_EQ(list.skipped, (std::vector<SkippedEntry>{{2, 1, SkipReason::too_few},
+                                                     {3, 4095, SkipReason::too_many},
+                                                     {4, 4096, SkipReason::not_a_set},
+                                                     {5, INT_MAX, SkipReason::not_a_set}}));
+}
 
 }  // namespace

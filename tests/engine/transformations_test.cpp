@@ -73,23 +73,6 @@ TEST(MappingsBetween, FollowsThePartitionFilter) {
   EXPECT_TRUE(lines(pcs("014"), pcs("237"), true, {}, {1, 0, 1, 1, 1, 1, 1}).empty());
 }
 
-// Every operator is undone by its inverse on every set: the searches find
-// the operators mapping the second set onto the first and list their
-// inverses.
-TEST(Inverse, UndoesEveryOperatorOnEverySet) {
-  EXPECT_EQ(inverse({Operation::T, 3}), (Transform{Operation::T, 9}));
-  EXPECT_EQ(inverse({Operation::I, 5}), (Transform{Operation::I, 5}));
-  EXPECT_EQ(inverse({Operation::M, 1}), (Transform{Operation::M, 7}));
-  EXPECT_EQ(inverse({Operation::MI, 1}), (Transform{Operation::MI, 5}));
-  for (Transform op : all_transforms) {
-    EXPECT_EQ(inverse(inverse(op)), op) << to_string(op);
-    for (unsigned bits = 0; bits <= PcSet::all_bits; ++bits) {
-      const PcSet set = PcSet::from_bits(bits);
-      ASSERT_EQ(inverse(op).apply(op.apply(set)), set) << to_string(op) << " set " << bits;
-    }
-  }
-}
-
 // The mappings the definition gives, in no particular order: the operators
 // of the canon carrying from onto to; where there is none, every cut of
 // from into two parts allowed by the filter, each part carried by an

@@ -1,6 +1,6 @@
-"""Every one of the 4,095 non-empty sets under both algorithms: the module
-agrees with rules worked out here in plain Python, and the vectorised calls
-agree with the per-set properties."""
+"""The one sweep: every one of the 4,095 non-empty sets under both
+algorithms, the module against rules worked out here in plain Python, and
+the vectorised calls against the per-set properties."""
 
 import collections
 import itertools
@@ -10,8 +10,6 @@ import pytest
 
 import pelantor
 from pelantor import OPERATORS, PcSet
-
-ALL_BITS = range(1, 4096)
 
 
 def members(bits):
@@ -28,14 +26,12 @@ def normal_forms(bits):
     return forms
 
 
-def rahn_prime(bits):
+RULES = {
     # Least span, then least from the right: the least bit value.
-    return PcSet(min(normal_forms(bits), key=lambda f: f[::-1]))
-
-
-def forte_prime(bits):
+    "rahn": lambda bits: PcSet(min(normal_forms(bits), key=lambda f: f[::-1])),
     # Least span, then least from the left.
-    return PcSet(min(normal_forms(bits), key=lambda f: (f[-1],) + f))
+    "forte": lambda bits: PcSet(min(normal_forms(bits), key=lambda f: (f[-1],) + f)),
+}
 
 
 def interval_classes(bits):
@@ -45,51 +41,29 @@ def interval_classes(bits):
     return tuple(counts)
 
 
-@pytest.mark.parametrize("algorithm, rule", [("rahn", rahn_prime), ("forte", forte_prime)])
-def test_prime_forms_and_operators_of_every_set(algorithm, rule):
-    for bits in ALL_BITS:
-        s = PcSet.from_bits(bits)
-        form = s.prime(algorithm)
-        assert form.prime == rule(bits), s
-        assert form.prime.transform(form.operator) == s, s
-        assert form.operator[-1] != "M"  # Tn or TnI only
-        assert PcSet(form.ordered) == s and len(form.ordered) == len(s)
-
-
-def test_forte_differs_from_rahn_on_six_classes():
-    differing = {c.forte for c in pelantor.classes() if c.prime_form != c.prime_form_forte}
-    assert differing == {"5-20", "6-z29", "6-31", "7-z18", "7-20", "8-26"}
-
-
-def test_classes_and_vectors_of_every_set():
-    for bits in ALL_BITS:
-        s = PcSet.from_bits(bits)
-        sc = s.set_class
-        assert sc.prime_form == rahn_prime(bits) and sc.cardinality == len(s)
-        assert s.icv == interval_classes(bits) == sc.icv
-        assert pelantor.SetClass(s.forte) == sc
-        assert len(s.vtics) == 12 and s.vtics[0] == len(s & s.inverted())
-        symmetric = any(s.inverted().transposed(n) == s for n in range(12))
-        transposition = any(sc.prime_form.transposed(n) == s for n in range(12))
-        letter = "" if symmetric else "A" if transposition else "B"
-        assert s.tn_class == s.forte + letter, s
-
-
 @pytest.mark.parametrize("algorithm", ["rahn", "forte"])
-def test_classify_agrees_with_each_set(algorithm):
-    bits = np.arange(4096)
-    result = pelantor.classify(bits, algorithm)
+def test_every_set_agrees_with_the_rules_and_with_classify(algorithm):
+    result = pelantor.classify(np.arange(4096), algorithm)
     everything = pelantor.classes()
-    for value in bits:
-        s = PcSet.from_bits(int(value))
+    for bits in range(1, 4096):
+        s = PcSet.from_bits(bits)
         form = s.prime(algorithm)
-        assert everything[result.class_index[value]] == s.set_class
-        assert result.prime[value] == form.prime.bits
-        assert OPERATORS[result.operator[value]] == form.operator
+        assert form.prime == RULES[algorithm](bits), s
+        assert form.prime.transform(form.operator) == s and PcSet(form.ordered) == s, s
+        assert s.icv == interval_classes(bits) == s.set_class.icv, s
+        assert pelantor.SetClass(s.forte) == s.set_class
+        # Tn classes: A for the transpositions of the prime form, B for the
+        # rest, no letter for a set that inversion maps onto itself.
+        symmetric = any(s.inverted().transposed(n) == s for n in range(12))
+        transposition = any(s.set_class.prime_form.transposed(n) == s for n in range(12))
+        assert s.tn_class == s.forte + ("" if symmetric else "A" if transposition else "B"), s
+        assert everything[result.class_index[bits]] == s.set_class
+        assert result.prime[bits] == form.prime.bits
+        assert OPERATORS[result.operator[bits]] == form.operator
 
 
 def test_count_agrees_with_each_set():
-    sets = [PcSet.from_bits(bits) for bits in ALL_BITS]
+    sets = [PcSet.from_bits(bits) for bits in range(1, 4096)]
     assert pelantor.count(sets) == collections.Counter(s.forte for s in sets)
     assert pelantor.count(np.arange(1, 4096)) == pelantor.count(sets)
     by_tn = pelantor.count(sets, tn_classes=True)

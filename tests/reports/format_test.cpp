@@ -30,7 +30,6 @@ TEST(Format, SetsVectorsAndNumbersAsTheProgramSpellsThem) {
   const std::array<int, 6> vector = {0, 0, 1, 12, text::open_entry, 16};
   EXPECT_EQ(text::digit_vector(vector), "<001cx10>");
   EXPECT_EQ(text::fixed3(2.0 / 3), "0.667");
-  EXPECT_EQ(text::fixed2(1.005), "1.00");  // printf's rounding of the double
   EXPECT_EQ(text::hundredths(120), "1.20");
   EXPECT_EQ(text::hundredths(5), "0.05");
   EXPECT_EQ(text::count_saturation({Bound::min, 0}), "min+0");

@@ -1,7 +1,6 @@
 # The soak test: COUNT random answers (seed SEED) written by TOOL are typed
 # at PROGRAM in the empty folder SCRATCH.  The run must end with status 0
-# and nothing on stderr, and every result block of report.txt must be
-# complete.
+# and nothing on stderr, and report.txt must be complete (soaktool check).
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 execute_process(COMMAND ${TOOL} script ${COUNT} ${SEED}
@@ -32,7 +31,7 @@ list(REMOVE_ITEM others ${SCRATCH}/report.txt ${SCRATCH}/script.in ${SCRATCH}/st
   ${SCRATCH}/stderr.txt)
 execute_process(COMMAND ${TOOL} check ${SCRATCH}/report.txt ${others} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
-  message(FATAL_ERROR "soak: the report file has incomplete result blocks")
+  message(FATAL_ERROR "soak: a report file is incomplete")
 endif()
 # The screen output of a soak is large; keep only what a failure needs.
 file(REMOVE ${SCRATCH}/stdout.txt)

@@ -1,8 +1,10 @@
-// The readers and writers run on string streams in place of the keyboard.
+// The readers and the escapes on string streams in place of the keyboard,
+// with the input no user should type but some will: odd bytes, Windows line
+// ends, numbers beyond any int, full buffers, file names that would harm
+// the report file.
 #include <gtest/gtest.h>
 
-#include <iostream>
-#include <sstream>
+#include <filesystem>
 #include <string>
 
 #include "console/charsource.h"
@@ -15,42 +17,10 @@ namespace {
 
 session s;
 
-TEST(GetAnswer, SkipsBlanksAndDropsTheRestOfTheLine) {
-  console c("   3\n3abc\n");
-  EXPECT_EQ(readanswer(s, number(0, 7)), 3);
-  EXPECT_EQ(readanswer(s, number(0, 7)), 3);
-  EXPECT_EQ(c.shown(), "");
-}
-
-TEST(GetAnswer, ComplainsAndReadsAgain) {
-  console c("12\n-1\n\n99999999999999\n5\n");
-  EXPECT_EQ(readanswer(s, number(0, 7)), 5);
-  EXPECT_EQ(c.shown(),
-            "Answer out of range:  (0 - 7):  I'm sorry, did you say something?  "
-            "Answer out of range:  (0 - 7):  ");
-}
-
-TEST(GetAnswer2, TakesXAndHasItsOwnComplaints) {
-  console c("X\n13\nq\nx\n");
-  EXPECT_EQ(readanswer(s, numberorx(2, 12)), answerx);
-  EXPECT_EQ(readanswer(s, numberorx(2, 12)), answerx);
-  EXPECT_EQ(c.shown(), "Answer out of range:  (2 - 12) or type 'x':  Come again?  ");
-}
-
-TEST(GetAnswer, XIsNoAnswerThere) {
-  console c("x\n1\n");
-  EXPECT_EQ(readanswer(s, number(0, 7)), 1);
-  EXPECT_EQ(c.shown(), "I'm sorry, did you say something?  ");
-}
-
-TEST(GetYn, FirstLetterCounts) {
-  console c("yes\nYup\n\n  y\nno\nmaybe\nN\n");
-  EXPECT_EQ(readanswer(s, yesno), 1);
-  EXPECT_EQ(readanswer(s, yesno), 1);
-  EXPECT_EQ(readanswer(s, yesno), 1);
-  EXPECT_EQ(readanswer(s, yesno), 0);
-  EXPECT_EQ(readanswer(s, yesno), 0);
-  EXPECT_EQ(c.shown(), "That's interesting, but I'd really prefer a yes or no answer.  ");
+// A string literal with its NUL bytes, whole.
+template <std::size_t N>
+std::string bytes(const char (&text)[N]) {
+  return std::string(text, N - 1);
 }
 
 const std::string algorithmmenu =
@@ -58,6 +28,16 @@ const std::string algorithmmenu =
     "                (least packed to the right)\n"
     "       type '2' for 'Forte' type prime forms\n"
     "                (most packed to the left)\n\nCommand:  ";
+
+// 2^32 + 6 and 2^64 + 9 would wrap to 6 and 9 in a plain int.
+TEST(ReadAnswer, ComplainsAndReadsAgainWithoutWrappingIntoRange) {
+  console c("0\n\n4294967302\n18446744073709551625\nq\nX\nx\n5\n");
+  EXPECT_EQ(readanswer(s, numberorx(1, 12)), answerx);
+  EXPECT_EQ(readanswer(s, number(0, 7)), 5);
+  std::string expected;
+  for (int i = 0; i < 3; ++i) expected += "Answer out of range:  (1 - 12) or type 'x':  ";
+  EXPECT_EQ(c.shown(), expected + "Come again?  I'm sorry, did you say something?  ");
+}
 
 TEST(ReadAnswer, HashChangesTheAlgorithmAndGivesMinusOne) {
   console c("#\n2\n");
@@ -67,110 +47,119 @@ TEST(ReadAnswer, HashChangesTheAlgorithmAndGivesMinusOne) {
   EXPECT_EQ(c.shown(), algorithmmenu + "\n");
 }
 
-TEST(ChooseAlgorithm, TheOuterDialogueHasTheLastWord) {
+TEST(Ask, ShowsTheQuestionAgainOnlyAfterAnEscape) {
   // '#' at the algorithm menu opens it once more; after Forte is chosen
   // there, the first menu is shown again and its answer, Rahn, stands.
-  console c("#\n#\n2\n1\n");
-  session changed;
-  EXPECT_EQ(readanswer(changed, number(0, 7)), -1);
-  EXPECT_EQ(changed.algorithm, pelantor::Algorithm::rahn);
-  EXPECT_EQ(c.shown(), algorithmmenu + algorithmmenu + "\n" + algorithmmenu + "\n");
-}
-
-TEST(Ask, ShowsTheQuestionAgainOnlyAfterAnEscape) {
-  console c("9\n#\n2\nmaybe\n5\n");
+  console c("9\n#\n#\n2\n1\nmaybe\n5\n");
   session changed;
   EXPECT_EQ(ask(changed, "Q?  ", number(0, 7), "|"), 5);
-  EXPECT_EQ(changed.algorithm, pelantor::Algorithm::forte);
-  // A wrong answer is complained about without the question; an escape
-  // brings the question back, and what follows the answer is shown after
-  // every reading.
-  EXPECT_EQ(c.shown(), "Q?  Answer out of range:  (0 - 7):  " + algorithmmenu + "\n|Q?  " +
-                           "I'm sorry, did you say something?  |");
+  EXPECT_EQ(changed.algorithm, pelantor::Algorithm::rahn);
+  EXPECT_EQ(c.shown(), "Q?  Answer out of range:  (0 - 7):  " + algorithmmenu + algorithmmenu +
+                           "\n" + algorithmmenu + "\n|Q?  I'm sorry, did you say something?  |");
 }
 
-TEST(Ask, YesNoAndXAnswers) {
-  console c("?\n6\n\nno\nx\n");
-  session unchanged;
-  EXPECT_EQ(ask(unchanged, "", yesno), 0);
-  EXPECT_EQ(ask(unchanged, "", numberorx(2, 12)), answerx);
-  EXPECT_EQ(unchanged.algorithm, pelantor::Algorithm::rahn);
-  EXPECT_NE(c.shown().find("PELANTOR - Entering Sets\n"), std::string::npos);
-}
-
-TEST(AskExitToMenu, EnterContinuesAndXLeaves) {
-  console c("\nX\n   x\nok\n");
-  EXPECT_FALSE(askexittomenu());
-  EXPECT_TRUE(askexittomenu());
-  EXPECT_TRUE(askexittomenu());
-  EXPECT_FALSE(askexittomenu());
-  EXPECT_THROW(askexittomenu(), inputended);
-  std::string prompts;
-  for (int i = 0; i < 4; ++i)
-    prompts += "Type ENTER to continue or \"X\" to exit to main menu:  \n\n";
-  EXPECT_EQ(c.shown(), prompts + "Type ENTER to continue or \"X\" to exit to main menu:  ");
-}
-
-TEST(EndOfInput, EndsEveryReaderInsteadOfLooping) {
-  {
-    console c("");
-    EXPECT_THROW(readanswer(s, number(0, 7)), inputended);
-  }
-  {
-    console c("maybe");
-    EXPECT_THROW(readanswer(s, yesno), inputended);
-  }
-  {
-    console c("\n\n");
-    EXPECT_THROW(readset(), inputended);
-  }
-}
-
-TEST(EndOfInput, AnUnfinishedLastLineStillCounts) {
-  console c("4");
+TEST(ReadAnswer, SignsNulHighBytesAndWindowsLineEndsAreNoAnswers) {
+  console c(bytes("-3\n+3\n\0\n\xff\n4\r\n\xffy\n\0n\nn\r\n"));
   EXPECT_EQ(readanswer(s, number(0, 7)), 4);
-  console d("0 4 7");
-  EXPECT_EQ(readset().set, pelantor::pcs("047"));
+  EXPECT_EQ(readanswer(s, yesno), 0);
+  std::string expected;
+  for (int i = 0; i < 4; ++i) expected += "I'm sorry, did you say something?  ";
+  for (int i = 0; i < 2; ++i) {
+    expected += "That's interesting, but I'd really prefer a yes or no answer.  ";
+  }
+  EXPECT_EQ(c.shown(), expected);
 }
 
-TEST(GetLine2, StopsAtTheLimit) {
-  console c(std::string(40, 'a') + "\n7\n");
+TEST(ReadSet, SyntaxOfPitchClassesAndOddBytes) {
+  console c(
+      bytes("0 1 4\n4,1,0\naAtT+\nbBeE*\n12\n0\xff"
+            "1\0"
+            "4\r\n"
+            "0 4 7"));
+  using pelantor::pcs;
+  for (const pelantor::PcSet expected : {pcs("014"), pcs("014"), pcs("a"), pcs("b"), pcs("12")}) {
+    EXPECT_EQ(readset(), pelantor::MarkedSet{expected});
+  }
+  EXPECT_EQ(readset().set, pcs("014"));
+  // An unfinished last line still counts.
+  EXPECT_EQ(readset().set, pcs("047"));
+  EXPECT_EQ(c.shown(),
+            "ERROR -- bad input: , is not a pitch-class!\n"
+            "ERROR -- bad input: , is not a pitch-class!\n"
+            "ERROR -- bad input: \xff is not a pitch-class!\n"
+            "ERROR -- bad input: " +
+                std::string(1, '\0') + " is not a pitch-class!\n");
+}
+
+TEST(ReadFileName, WindowsLineEndNulAndHighBytes) {
+  console c(std::string("report.txt\r\n") + bytes("rep\0ort\n") + "caf\xc3\xa9\n" + "tab\t\r\t\n");
   char name[30];
-  EXPECT_EQ(getline2(consolein(), name, 30), 29);
-  EXPECT_EQ(std::string(name), std::string(29, 'a'));
-  EXPECT_EQ(readanswer(s, number(0, 7)), 7);
+  EXPECT_EQ(readfilename(name), 10);
+  EXPECT_EQ(std::string(name), "report.txt");
+  // The name ends at the NUL; the rest of its line is gone with it.
+  EXPECT_EQ(readfilename(name), 3);
+  EXPECT_EQ(std::string(name), "rep");
+  EXPECT_EQ(readfilename(name), 5);
+  EXPECT_EQ(std::string(name), "caf\xc3\xa9");
+  EXPECT_EQ(readfilename(name), 3);
+  EXPECT_EQ(std::string(name), "tab");
+}
+
+TEST(ReadFileName, TwentyNineCharactersTakeTheirLineEndAlong) {
+  const std::string name(29, 'n');
+  console c(name + "\n" + name + "\r\n" + name + "\r2\n" + name + "b\n");
+  char typed[30];
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(readfilename(typed), 29);
+    EXPECT_EQ(std::string(typed), name);
+  }
+  // A lone carriage return, a blank to every reader, goes too; what follows
+  // stays.  The rest of a longer name, "b", is the next answer.
+  EXPECT_EQ(readanswer(s, number(0, 7)), 2);
+  EXPECT_EQ(readfilename(typed), 29);
+  EXPECT_THROW(readanswer(s, number(0, 7)), inputended);
   EXPECT_EQ(c.shown(), "I'm sorry, did you say something?  ");
 }
 
-TEST(ReadFileName, TrimsTrailingNewlinesAndTabsOnly) {
-  console c("my file \t\t\n");
-  char name[30];
-  EXPECT_EQ(readfilename(name), 8);
-  EXPECT_EQ(std::string(name), "my file ");
+TEST(Ungetch, AFullStackComplainsAndReadingGoesOn) {
+  console c("5\n");
+  for (int i = 0; i < 100; ++i) ungetch('\n');
+  ungetch('x');
+  EXPECT_EQ(c.shown(), "ungetch:  too many characters\n");
+  // The hundred newlines are empty lines to the reader, then the 5.
+  EXPECT_EQ(readanswer(s, number(0, 7)), 5);
 }
 
-TEST(ReadSet, SyntaxOfPitchClasses) {
-  console c("0 1 4\n410\n4,1,0\naAtT+\nbBeE*\n0 0 0\nx1\n12\n");
-  using pelantor::pcs;
-  for (const pelantor::PcSet expected :
-       {pcs("014"), pcs("014"), pcs("014"), pcs("a"), pcs("b"), pcs("0"), pcs("1"), pcs("12")}) {
-    EXPECT_EQ(readset(), pelantor::MarkedSet{expected});
+// The report file in a scratch folder of its own.
+struct scratchfolder {
+  std::filesystem::path home = std::filesystem::current_path();
+  std::filesystem::path folder =
+      std::filesystem::temp_directory_path() /
+      ("pelantor-unit-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  scratchfolder() {
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    std::filesystem::current_path(folder);
   }
-  EXPECT_EQ(c.shown(),
-            "ERROR -- bad input: , is not a pitch-class!\n"
-            "ERROR -- bad input: , is not a pitch-class!\n"
-            "ERROR -- bad input: x is not a pitch-class!\n");
-}
+  ~scratchfolder() {
+    std::filesystem::current_path(home);
+    std::filesystem::remove_all(folder);
+  }
+};
 
-TEST(ReadSet, ExclusionMarkAndEmptySets) {
-  console c("0n\nN0\n0 n\nn\n  \n5\nn\n\n");
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(readset(), (pelantor::MarkedSet{pelantor::PcSet{0}, true}));
-  EXPECT_EQ(readset(), pelantor::MarkedSet{pelantor::PcSet{5}});
-  EXPECT_EQ(c.shown(),
-            "I'm sorry, there's just no point dealing with an empty set.\n  Try again: "
-            "I'm sorry, there's just no point dealing with an empty set.\n  Try again: ");
-  EXPECT_EQ(readsetorempty(), (pelantor::MarkedSet{pelantor::PcSet{}, true}));
-  EXPECT_EQ(readsetorempty(), pelantor::MarkedSet{});
+TEST(IsReportFile, KnowsTheOpenReportByAnyName) {
+  scratchfolder here;
+  std::filesystem::create_directory("sub");
+  console c;
+  EXPECT_FALSE(isreportfile("report.txt"));
+  ASSERT_TRUE(openreport("report.txt"));
+  EXPECT_TRUE(isreportfile("./report.txt"));
+  EXPECT_TRUE(isreportfile("sub/../report.txt"));
+  EXPECT_FALSE(isreportfile("report.txt "));
+  EXPECT_FALSE(isreportfile(""));
+  // A report that cannot be opened leaves the funnel with the screen alone.
+  EXPECT_FALSE(openreport("sub"));
+  EXPECT_FALSE(isreportfile("report.txt"));
 }
 
 }  // namespace

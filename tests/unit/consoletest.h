@@ -23,11 +23,3 @@ struct console {
   console(const console&) = delete;
   console& operator=(const console&) = delete;
 };
-
-// What write prints with nothing typed.
-template <typename F>
-std::string written(F write) {
-  console c;
-  write();
-  return c.shown();
-}

@@ -1,66 +1,19 @@
+// The eight instruction screens (the transcripts show three whole): each a
+// heading and a body that fits a classic terminal of 80 columns, 23 lines.
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <sstream>
 #include <string>
-#include <vector>
 
-#include "console/charsource.h"
-#include "features/prompts.h"
+#include "help/instructions.h"
 #include "tests/unit/consoletest.h"
 
 namespace {
 
-const std::string topicmenu =
-    "\nType  '1' to learn about single set information\n"
-    "      '2' to learn about combining sets\n"
-    "      '3' to learn about geting subsets\n"
-    "      '4' to learn about creating sets from interval-class vectors\n"
-    "      '5' to learn about checking transformational possibilities\n"
-    "      '6' to learn about inputing pitch-class sets\n"
-    "      '7' to learn about the the output funnel\n"
-    "      '8' to learn about changing the prime form algorithm\n\nCommand:   ";
-const std::string enterprompt = "\nHit 'ENTER' to continue  ";
-
-// Types '?' at a question, then the given keystrokes, and returns what the
-// instructions printed; rest receives whatever input they left unread.
-std::string runinstruct(const std::string& keys, std::string* rest = nullptr) {
-  console typed("?\n" + keys);
-  session s;
-  EXPECT_EQ(readanswer(s, number(0, 7)), -1);
-  if (rest != nullptr) {
-    rest->clear();
-    for (int c; (c = typed.in.get()) != EOF;) rest->push_back(static_cast<char>(c));
-  }
-  return typed.shown();
-}
-
-// The screen of one topic, as printed between the topic menu and the ENTER
-// prompt.
-std::string topicscreen(int topic) {
-  const std::string printed = runinstruct(std::to_string(topic) + "\n\n");
-  const std::string head = topicmenu + "\n\n";
-  const std::string tail = enterprompt + "\n\n";
-  EXPECT_EQ(printed.substr(0, head.size()), head) << "topic " << topic;
-  EXPECT_GE(printed.size(), head.size() + tail.size()) << "topic " << topic;
-  EXPECT_EQ(printed.substr(printed.size() - tail.size()), tail) << "topic " << topic;
-  return printed.substr(head.size(), printed.size() - head.size() - tail.size());
-}
-
-std::vector<std::string> splitlines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string::size_type start = 0;
-  for (std::string::size_type end; (end = text.find('\n', start)) != std::string::npos;) {
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  EXPECT_EQ(start, text.size()) << "text after the last newline";
-  return lines;
-}
-
+// The heading of each screen and the lines up to its last with text.
 struct screenshape {
   const char* heading;
-  int textlines;  // heading and body, up to the last line with text
+  int textlines;
 };
 
 const screenshape shapes[] = {
@@ -76,77 +29,33 @@ const screenshape shapes[] = {
 
 class HelpScreen : public testing::TestWithParam<int> {};
 
+// Two empty lines, the 23 lines, the ENTER prompt; the body indented two
+// blanks, without tabs or trailing blanks, at most 77 characters wide.
 TEST_P(HelpScreen, KeepsItsShape) {
   const int topic = GetParam();
-  const screenshape& shape = shapes[topic - 1];
-  const std::vector<std::string> lines = splitlines(topicscreen(topic));
-  ASSERT_EQ(lines.size(), 23u) << "topic " << topic;
-  EXPECT_EQ(lines[0], shape.heading);
-
-  int lasttext = 0;
-  for (int i = 1; i < 23; ++i) {
-    const std::string& line = lines[i];
+  console c("any words\n");
+  showinstructions(topic);
+  const std::string shown = c.shown();
+  const std::string tail = "\nHit 'ENTER' to continue  \n\n";
+  ASSERT_TRUE(shown.starts_with("\n\n") && shown.ends_with(tail)) << topic;
+  std::istringstream screen(shown.substr(2, shown.size() - 2 - tail.size()));
+  std::string line;
+  std::getline(screen, line);
+  EXPECT_EQ(line, shapes[topic - 1].heading);
+  int count = 1, lasttext = 1;
+  while (std::getline(screen, line)) {
+    ++count;
     if (line.empty()) continue;
-    lasttext = i;
-    EXPECT_LE(line.size(), 77u) << "topic " << topic << " line " << i;
-    EXPECT_EQ(line.substr(0, 2), "  ") << "topic " << topic << " line " << i;
-    EXPECT_NE(line[2], '\t') << "topic " << topic << " line " << i;
-    EXPECT_NE(line.back(), ' ') << "topic " << topic << " line " << i;
-    EXPECT_EQ(line.find('\t'), std::string::npos) << "topic " << topic << " line " << i;
+    lasttext = count;
+    EXPECT_LE(line.size(), 77u) << "topic " << topic << " line " << count;
+    EXPECT_TRUE(line.starts_with("  ") && line.find('\t') == std::string::npos)
+        << "topic " << topic << " line " << count;
+    EXPECT_NE(line.back(), ' ') << "topic " << topic << " line " << count;
   }
-  EXPECT_EQ(lasttext + 1, shape.textlines) << "topic " << topic;
+  EXPECT_EQ(count, 23) << topic;
+  EXPECT_EQ(lasttext, shapes[topic - 1].textlines) << topic;
 }
 
 INSTANTIATE_TEST_SUITE_P(AllTopics, HelpScreen, testing::Range(1, 9));
-
-TEST(HelpText, NamesTheProgram) {
-  for (int topic : {6, 7, 8}) {
-    EXPECT_NE(topicscreen(topic).find("Pelantor"), std::string::npos) << "topic " << topic;
-  }
-}
-
-TEST(HelpText, PrimeFormScreenEndsWithTheExample) {
-  const std::vector<std::string> lines = splitlines(topicscreen(8));
-  ASSERT_EQ(lines.size(), 23u);
-  const std::vector<std::string> example = {
-      "     Example: The pc set {g, g#, c, c#, eb} would be arranged into the",
-      "              prime form [01568] using Rahn's 'least packed to the right'",
-      "              algorithm, but the same pcs would yield the prime form",
-      "              [01378] using Forte's algorithm.",
-      "              Both arrangements carry the same \"Forte label\" (5-20).",
-  };
-  EXPECT_EQ(lines[6], "");
-  EXPECT_EQ(std::vector<std::string>(lines.begin() + 7, lines.begin() + 12), example);
-}
-
-TEST(Instruct, OutOfRangeTopicIsAskedAgainWithoutTheMenu) {
-  const std::string printed = runinstruct("9\nx\n6\n\n");
-  const std::string expected =
-      topicmenu + "Answer out of range:  (1 - 8):  " + "I'm sorry, did you say something?  " +
-      "\n\n";
-  EXPECT_EQ(printed.substr(0, expected.size()), expected);
-  EXPECT_NE(printed.find("PELANTOR - Entering Sets\n"), std::string::npos);
-}
-
-TEST(Instruct, NestedHelpShowsBothScreensAndTheMenuBetween) {
-  const std::string printed = runinstruct("?\n7\n\n6\n\n");
-  const std::string funnel = topicscreen(7);
-  const std::string entry = topicscreen(6);
-  const std::string expected = topicmenu + topicmenu + "\n\n" + funnel + enterprompt + "\n\n" +
-                               topicmenu + "\n\n" + entry + enterprompt + "\n\n";
-  EXPECT_EQ(printed, expected);
-}
-
-TEST(Instruct, AnyLineCountsAsEnter) {
-  std::string rest;
-  runinstruct("1\nsome words\nnext\n", &rest);
-  EXPECT_EQ(rest, "next\n");
-}
-
-TEST(Instruct, BlankAndEmptyLinesAtTheMenuAreSilent) {
-  const std::string printed = runinstruct("\n   \n  3 and more\n\n");
-  const std::string head = topicmenu + "\n\nPELANTOR - Subset Feature\n";
-  EXPECT_EQ(printed.substr(0, head.size()), head);
-}
 
 }  // namespace
