@@ -177,25 +177,6 @@ INSTANTIATE_TEST_SUITE_P(Measures, EveryMeasure, testing::ValuesIn(measures()),
                            return "M" + std::to_string(p.param.number);
                          });
 
-std::string primes(const ValueGroup& group) {
-  std::string text;
-  for (const SetClass* sc : group.classes) text += "[" + to_string(sc->rahn_prime) + "]";
-  return text;
-}
-
-TEST(CompareToClasses, GroupsByValueSmallerFirst) {
-  const std::vector<ValueGroup> groups = compare_to_classes(Measure::asim, pcs("014"), 3, 3);
-  ASSERT_EQ(groups.size(), 4u);
-  EXPECT_EQ(groups[0].value, 0.0);
-  EXPECT_EQ(primes(groups[0]), "[014]");
-  EXPECT_NEAR(groups[1].value, 1.0 / 3.0, 1e-12);
-  EXPECT_EQ(primes(groups[1]), "[013][015][037]");
-  EXPECT_NEAR(groups[2].value, 2.0 / 3.0, 1e-12);
-  EXPECT_EQ(primes(groups[2]), "[012][024][025][016][026][036][048]");
-  EXPECT_EQ(groups[3].value, 1.0);
-  EXPECT_EQ(primes(groups[3]), "[027]");
-}
-
 // Every class once, and values that differ by rounding residue alone share
 // a group: %SAT%SIM of a dyad meets 2/3 along two roads.
 TEST(CompareToClasses, EveryClassOnceResidueJoined) {
