@@ -81,7 +81,7 @@ py::dict count(py::handle values, bool tn_classes) {
     if (tallies[slot] == 0) continue;
     const SetClass& sc = classes[tn_classes ? slot / 2 : slot];
     const PcSet form = slot % 2 == 1 && tn_classes ? sc.rahn_prime.inverted() : sc.rahn_prime;
-    counts[py::str(tn_classes ? tn_class_label(form) : forte_label(sc))] = tallies[slot];
+    counts[py::str(tn_classes ? tn_label(form) : forte_label(sc))] = tallies[slot];
   }
   return counts;
 }

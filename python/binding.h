@@ -78,11 +78,6 @@ py::tuple to_tuple(const std::array<T, N>& entries) {
   return to_tuple(entries, [](const T& entry) { return py::cast(entry); });
 }
 
-// The Forte label with A when the set is a transposition of its class's
-// prime form and B when one of its inversion; an inversionally symmetric
-// class has no letter: "3-11A", "3-11B", "3-12".
-std::string tn_class_label(PcSet set);
-
 // The parts of the module, each adding its classes and functions.
 void bind_sets(py::module_& module);
 void bind_searches(py::module_& module);

@@ -218,7 +218,7 @@ void bind_pcset(py::module_& module) {
       .def_property_readonly(
           "forte", [](PcSet set) { return forte_label(set_class_of(set)); },
           "The Forte label: '3-11', '4-z15'.")
-      .def_property_readonly("tn_class", &tn_class_label,
+      .def_property_readonly("tn_class", &tn_label,
                              "The Forte label with A (a transposition of the prime form) or B "
                              "(of its inversion); no letter for a symmetric class: '3-11B'.")
       .def_property_readonly(
@@ -316,12 +316,6 @@ void bind_setclass(py::module_& module) {
 }
 
 }  // namespace
-
-std::string tn_class_label(PcSet set) {
-  const std::string label = forte_label(set_class_of(set));
-  if (inversional_symmetries(set) > 0) return label;
-  return label + (prime_form(set, Algorithm::rahn).op.operation == Operation::T ? "A" : "B");
-}
 
 void bind_sets(py::module_& module) {
   bind_pcset(module);

@@ -17,33 +17,16 @@ constexpr const char* rule =
     "<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<"
     ">>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>";
 
-// "<" the six entries, each appended by append_entry, separated by
-// separator, ">".
-template <typename T, typename AppendEntry>
+// "<" the six entries, each written by format, separated by separator, ">".
+template <typename T, typename Format>
 void append_vector(std::string& text, const std::array<T, 6>& entries, const char* separator,
-                   AppendEntry append_entry) {
+                   Format format) {
   text += '<';
   for (std::size_t k = 0; k < entries.size(); ++k) {
     if (k > 0) text += separator;
-    append_entry(text, entries[k]);
+    text += format(entries[k]);
   }
   text += '>';
-}
-
-void append_hundredths(std::string& text, int count) {
-  text += hundredths(count);
-}
-
-void append_proportion(std::string& text, double proportion) {
-  text += fixed3(proportion);
-}
-
-void append_count_saturation(std::string& text, Saturation entry) {
-  text += count_saturation(entry);
-}
-
-void append_weight_saturation(std::string& text, Saturation entry) {
-  text += weight_saturation(entry);
 }
 
 // "{740} =  T7I of [037]": the set in the order of its prime form, the
@@ -98,23 +81,23 @@ void append_properties(std::string& text, PcSet set) {
   append_fragmentation(text, set);
   append_ic_cycle_vector(text, set);
   text += "\n    Weighted IC Cyc Vec:  ";
-  append_vector(text, weighted_cycle_vector(set), ", ", append_hundredths);
+  append_vector(text, weighted_cycle_vector(set), ", ", hundredths);
   text += "\n    IC saturation vector a:  ";
-  append_vector(text, ic_saturation_a(set), ", ", append_count_saturation);
+  append_vector(text, ic_saturation_a(set), ", ", count_saturation);
   text += "\n                         b:  ";
-  append_vector(text, ic_saturation_b(set), ", ", append_count_saturation);
+  append_vector(text, ic_saturation_b(set), ", ", count_saturation);
   text += "\n    Adjusted IC vector:  ";
   text += digit_vector(adjusted_ic_vector(set));
   text += "\n    Proportional ICSATV:  ";
-  append_vector(text, proportional_icsatv(set), ",   ", append_proportion);
+  append_vector(text, proportional_icsatv(set), ",   ", fixed3);
   text += "\n    PICSAT%V: ";
-  append_vector(text, picsat_percent(set), ",   ", append_proportion);
+  append_vector(text, picsat_percent(set), ",   ", fixed3);
   text += "\n    CycSATV a: ";
-  append_vector(text, cycle_saturation_a(set), ", ", append_weight_saturation);
+  append_vector(text, cycle_saturation_a(set), ", ", weight_saturation);
   text += "\n            b: ";
-  append_vector(text, cycle_saturation_b(set), ", ", append_weight_saturation);
+  append_vector(text, cycle_saturation_b(set), ", ", weight_saturation);
   text += "\n    Proportional CycSATV:  ";
-  append_vector(text, proportional_cycsatv(set), ",   ", append_proportion);
+  append_vector(text, proportional_cycsatv(set), ",   ", fixed3);
 }
 
 // The literal complement; the Z-correspondent, when there is one, and the

@@ -34,6 +34,20 @@ TEST(LabelCell, LinesUpWithinACardinalityAndShiftsLeftAsItGrows) {
   EXPECT_EQ(text::label_cell(find_class("9-12")), "   9-12    ");
 }
 
+TEST(Format, SetsVectorsAndNumbersAsTheProgramSpellsThem) {
+  const PcSet set = pcs("047");
+  EXPECT_EQ(text::braced(set), "{047}");
+  EXPECT_EQ(text::bracketed(pcs("ab")), "[ab]");
+  EXPECT_EQ(text::image(prime_form(set, Algorithm::rahn)), "{740}");
+  const std::array<int, 6> vector = {0, 0, 1, 12, text::open_entry, 16};
+  EXPECT_EQ(text::digit_vector(vector), "<001cx10>");
+  EXPECT_EQ(text::fixed3(2.0 / 3), "0.667");
+  EXPECT_EQ(text::hundredths(120), "1.20");
+  EXPECT_EQ(text::hundredths(5), "0.05");
+  EXPECT_EQ(text::count_saturation({Bound::min, 0}), "min+0");
+  EXPECT_EQ(text::weight_saturation({Bound::max, 317}), "max-3.17");
+}
+
 TEST(ClassSummary, LabelCellIcVectorAndZCorrespondent) {
   EXPECT_EQ(text::class_summary(pcs("0146"), Algorithm::rahn),
             std::string(8, ' ') + "4-z15" + std::string(3 + 2, ' ') + "<111111>" +
