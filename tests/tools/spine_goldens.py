@@ -2,7 +2,7 @@
 # Writes the golden files of the start-up, prompt and report-file transcripts
 # from the fixed texts of the program (run in tests/transcripts).
 import os
-TITLE = " " * 30 + "P e l a n t o r\n" + " " * 35 + "v. 5.4\n\n"
+TITLE = " " * 30 + "P e l a n t o r\n" + " " * 35 + "v. 5.3\n\n"
 ASK = ("Do you want to save your data (without user prompts) in an external file?\n"
        "Type  'Y' or 'N':  ")
 MENU = ("Type '1' to see properties of a single set\n"
